@@ -1,0 +1,43 @@
+#include "platform/paths.h"
+
+namespace platform {
+
+std::string FolderOfPath(const std::string& path) {
+    auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string LastPathComponent(const std::string& path) {
+    std::string trimmed = path;
+    while (!trimmed.empty() && trimmed.back() == '\\')
+        trimmed.pop_back();
+    auto slash = trimmed.find_last_of('\\');
+    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+std::string WithTrailingBackslash(std::string path) {
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
+    return path;
+}
+
+std::string WithoutTrailingBackslash(std::string path) {
+    auto isDriveRoot = [&] { return path.size() == 3 && path[1] == ':'; };
+    while (!path.empty() && path.back() == '\\' && !isDriveRoot())
+        path.pop_back();
+    return path;
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
+}
+
+}  // namespace platform

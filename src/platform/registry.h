@@ -1,0 +1,89 @@
+#pragma once
+// The Windows registry: keys opened without creating them unless asked, values as typed bytes.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/root_key.h"
+
+namespace platform {
+
+// Access rights, by the numbers Windows gives them.
+namespace reg_access {
+constexpr std::uint32_t kRead = 0x20019;   // KEY_READ
+constexpr std::uint32_t kWrite = 0x20006;  // KEY_WRITE
+constexpr std::uint32_t kQuerySetCreateEnum = 0x2000F;
+constexpr std::uint32_t kAllAccess = 0xF003F;
+}  // namespace reg_access
+
+// Registry value data types.
+namespace reg_type {
+constexpr std::uint32_t kNone = 0;
+constexpr std::uint32_t kString = 1;        // REG_SZ
+constexpr std::uint32_t kExpandString = 2;  // REG_EXPAND_SZ
+constexpr std::uint32_t kBinary = 3;        // REG_BINARY
+constexpr std::uint32_t kDword = 4;         // REG_DWORD
+constexpr std::uint32_t kMultiString = 7;   // REG_MULTI_SZ
+}  // namespace reg_type
+
+struct RegistryValue {
+    std::uint32_t type = reg_type::kNone;
+    std::vector<std::uint8_t> data;  // as stored; strings are UTF-16 with their terminator
+
+    bool IsString() const { return type == reg_type::kString || type == reg_type::kExpandString; }
+    std::string AsString() const;   // UTF-8; empty unless a string type
+    std::uint32_t AsDword() const;  // 0 unless a 4-byte integer
+    std::size_t Size() const { return data.size(); }
+};
+
+struct RegistryKeyInfo {
+    std::uint32_t subkeys = 0;
+    std::uint32_t values = 0;
+};
+
+// A move-only owner of one open key (the handle is kept opaque so that callers need no
+// windows.h).
+class RegistryKey {
+  public:
+    RegistryKey() = default;
+    ~RegistryKey();
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    RegistryKey(RegistryKey&& other) noexcept;
+    RegistryKey& operator=(RegistryKey&& other) noexcept;
+
+    // Opens an existing key; the result is not open when the key does not exist.
+    static RegistryKey Open(RootKey root, const std::string& path,
+                            std::uint32_t access = reg_access::kRead);
+    // Opens the key, creating it and its missing parents.
+    static RegistryKey Create(RootKey root, const std::string& path,
+                              std::uint32_t access = reg_access::kWrite);
+
+    bool IsOpen() const { return key_ != nullptr; }
+    explicit operator bool() const { return IsOpen(); }
+
+    std::vector<std::string> SubkeyNames() const;
+    std::vector<std::string> ValueNames() const;
+    std::optional<RegistryKeyInfo> Info() const;
+    bool HasValue(const std::string& name) const;
+    std::optional<RegistryValue> Read(const std::string& name) const;
+
+    bool Write(const std::string& name, std::uint32_t type, const void* data, std::size_t size);
+    bool WriteString(const std::string& name, const std::string& text,
+                     std::uint32_t type = reg_type::kString);
+    bool WriteDword(const std::string& name, std::uint32_t value);
+    bool DeleteValue(const std::string& name);
+
+  private:
+    void Close();
+    void* key_ = nullptr;  // HKEY
+};
+
+// Deletes a key that has no subkeys (as Windows does); false when it could not be deleted.
+bool DeleteRegistryLeafKey(RootKey root, const std::string& path);
+// Deletes a key with everything below it. For tests and clean-up, never for washing.
+bool DeleteRegistryTree(RootKey root, const std::string& path);
+bool RegistryKeyOpens(RootKey root, const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,102 @@
+#include "platform/system.h"
+
+#include <windows.h>
+
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+std::optional<PlatformId>& PlatformIdOverride() {
+    static std::optional<PlatformId> forced;  // test seam only
+    return forced;
+}
+
+std::string FolderFrom(UINT(WINAPI* get)(LPWSTR, UINT)) {
+    wchar_t buffer[MAX_PATH + 1];
+    UINT length = get(buffer, MAX_PATH);
+    if (length == 0 || length > MAX_PATH)
+        return {};
+    return WithTrailingBackslash(WideToUtf8(std::wstring_view(buffer, length)));
+}
+
+}  // namespace
+
+PlatformId CurrentPlatformId() {
+    if (PlatformIdOverride())
+        return *PlatformIdOverride();
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (GetVersionExW(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
+        return PlatformId::Windows9x;
+#pragma GCC diagnostic pop
+    return PlatformId::WindowsNT;
+}
+
+void OverridePlatformIdForTests(std::optional<PlatformId> id) {
+    PlatformIdOverride() = id;
+}
+
+std::string ProgramFolder() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return FolderOfPath(WideToUtf8(buffer));
+}
+
+std::string WindowsFolder() {
+    return FolderFrom(GetWindowsDirectoryW);
+}
+std::string SystemFolder() {
+    return FolderFrom(GetSystemDirectoryW);
+}
+
+std::string TempFolder() {
+    wchar_t buffer[MAX_PATH + 2];
+    DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+    if (length == 0 || length > MAX_PATH + 1)
+        return {};
+    return WithTrailingBackslash(WideToUtf8(std::wstring_view(buffer, length)));
+}
+
+std::string CurrentUserName() {
+    wchar_t buffer[261];
+    DWORD size = 261;
+    if (!GetUserNameW(buffer, &size) || size == 0)
+        return {};
+    std::wstring name(buffer);
+    return WideToUtf8(name);
+}
+
+std::string EnvironmentVariable(const std::string& name) {
+    std::wstring wideName = Utf8ToWide(name);
+    DWORD needed = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+    if (needed == 0)
+        return {};
+    std::wstring value(needed, L'\0');
+    DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), needed);
+    value.resize(length);
+    return WideToUtf8(value);
+}
+
+unsigned long long MillisecondsSinceStart() {
+    LARGE_INTEGER frequency, counter;
+    if (!QueryPerformanceFrequency(&frequency) || !QueryPerformanceCounter(&counter))
+        return GetTickCount();
+    return static_cast<unsigned long long>(counter.QuadPart) * 1000ull /
+           static_cast<unsigned long long>(frequency.QuadPart);
+}
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// Points one value of the current user's "Shell Folders" key (such as "Recent" or "Cache") at a
+// sandbox folder for one test, and puts the old value back afterwards.
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+class ScopedShellFolder {
+  public:
+    ScopedShellFolder(std::string valueName, const std::string& folder);
+    ~ScopedShellFolder();
+    ScopedShellFolder(const ScopedShellFolder&) = delete;
+    ScopedShellFolder& operator=(const ScopedShellFolder&) = delete;
+
+    static const char* KeyPath();
+
+  private:
+    std::string valueName_;
+    std::optional<std::string> previous_;
+};
+
+}  // namespace testing_support
