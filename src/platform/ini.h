@@ -1,0 +1,28 @@
+#pragma once
+// INI files through the system's own routines, by UTF-8 text. Names and values outside the ANSI
+// code page survive only in a file stored as UTF-16, so our own files are created that way.
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The longest value the program reads; a longer one comes back cut to this many characters.
+constexpr std::size_t kIniValueMaxChars = 2047;
+
+// How a missing file is created by a write: UTF-16 (any text round-trips; the program's own
+// files) or the ANSI code page (the system's default; for other programs' settings files).
+enum class IniNewFile { Unicode, Ansi };
+
+// The value of section/key, or `fallback` when the file, section or key is missing.
+std::string ReadIniString(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& fallback = "");
+// Writes section/key = value, creating the file when missing. False when the system refused,
+// or when a text holds a line break (it would add lines of its own to the file).
+bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value, IniNewFile newFile = IniNewFile::Unicode);
+// Removes a whole section with its keys. True also when there was no such section.
+bool EraseIniSection(const std::string& file, const std::string& section);
+// The key names of a section in file order (empty when the file or section is missing).
+std::vector<std::string> IniSectionKeys(const std::string& file, const std::string& section);
+
+}  // namespace platform

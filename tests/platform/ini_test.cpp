@@ -1,0 +1,76 @@
+#include "platform/ini.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "support/temp_folder.h"
+
+using testing_support::TempFolder;
+
+TEST(Ini, WritesReadsAndFallsBack) {
+    TempFolder temp;
+    std::string file = temp.Path() + "settings.ini";
+    EXPECT_EQ(platform::ReadIniString(file, "S", "K", "fallback"), "fallback");
+    ASSERT_TRUE(platform::WriteIniString(file, "S", "K", "value"));
+    EXPECT_EQ(platform::ReadIniString(file, "S", "K", "fallback"), "value");
+    EXPECT_EQ(platform::ReadIniString(file, "s", "k"), "value");  // names ignore case
+    EXPECT_EQ(platform::ReadIniString(file, "S", "Other", "fallback"), "fallback");
+    EXPECT_EQ(platform::ReadIniString(file, "T", "K"), "");
+}
+
+TEST(Ini, LongValuesAreKeptUpToTheLimit) {
+    TempFolder temp;
+    std::string file = temp.Path() + "long.ini";
+    std::string value(platform::kIniValueMaxChars, 'v');
+    ASSERT_TRUE(platform::WriteIniString(file, "S", "K", value));
+    EXPECT_EQ(platform::ReadIniString(file, "S", "K"), value);
+    ASSERT_TRUE(platform::WriteIniString(file, "S", "K", value + "tail"));
+    EXPECT_EQ(platform::ReadIniString(file, "S", "K"), value);  // cut, never overrun
+}
+
+TEST(Ini, NamesAndValuesOutsideTheAnsiPageRoundTrip) {
+    TempFolder temp;
+    std::string file = temp.Path() + "\xD0\xB4\xD0\xB0.ini";       // Cyrillic file name
+    std::string section = "\xE4\xBA\xBA.Options";                  // CJK
+    std::string value = "C:\\\xCE\xB1\xCE\xB2\\\xF0\x9F\x98\x80";  // Greek and an emoji
+    ASSERT_TRUE(platform::WriteIniString(file, section, "\xC5\x81key", value));
+    EXPECT_EQ(platform::ReadIniString(file, section, "\xC5\x81key"), value);
+    EXPECT_EQ(platform::IniSectionKeys(file, section), std::vector<std::string>{"\xC5\x81key"});
+}
+
+TEST(Ini, ForeignFilesAreCreatedInTheAnsiPage) {
+    TempFolder temp;
+    std::string file = temp.Path() + "main.ini";
+    ASSERT_TRUE(platform::WriteIniString(file, "Browser Settings", "CloseToTray", "no",
+                                         platform::IniNewFile::Ansi));
+    auto bytes = platform::ReadWholeFile(file);
+    ASSERT_TRUE(bytes);
+    EXPECT_NE(bytes->find("CloseToTray=no"), std::string::npos);  // plain single-byte text
+    EXPECT_EQ(platform::ReadIniString(file, "Browser Settings", "CloseToTray"), "no");
+}
+
+TEST(Ini, SectionsListAndErase) {
+    TempFolder temp;
+    std::string file = temp.Path() + "lists.ini";
+    platform::WriteIniString(file, "List", "Count", "2");
+    platform::WriteIniString(file, "List", "1", "a");
+    platform::WriteIniString(file, "List", "2", "b");
+    platform::WriteIniString(file, "Keep", "x", "y");
+    EXPECT_EQ(platform::IniSectionKeys(file, "List"),
+              (std::vector<std::string>{"Count", "1", "2"}));
+    EXPECT_TRUE(platform::EraseIniSection(file, "List"));
+    EXPECT_TRUE(platform::IniSectionKeys(file, "List").empty());
+    EXPECT_EQ(platform::ReadIniString(file, "Keep", "x"), "y");
+    EXPECT_TRUE(platform::EraseIniSection(file, "Missing"));
+    EXPECT_TRUE(platform::EraseIniSection(temp.Path() + "none.ini", "List"));
+    EXPECT_FALSE(temp.Exists("none.ini"));
+}
+
+TEST(Ini, ALineBreakCannotAddKeysOrSections) {
+    TempFolder temp;
+    std::string file = temp.Path() + "inject.ini";
+    EXPECT_FALSE(platform::WriteIniString(file, "S", "Name", "x\r\n[Object_1]\r\nFolder=C:\\"));
+    EXPECT_FALSE(platform::WriteIniString(file, "S", "a\nb", "x"));
+    EXPECT_TRUE(platform::IniSectionKeys(file, "Object_1").empty());
+    EXPECT_EQ(platform::ReadIniString(file, "S", "Name", "none"), "none");
+}
