@@ -6,8 +6,8 @@
 namespace testing_support {
 namespace {
 
-platform::RegistryKey OpenShellFolders() {
-    return platform::RegistryKey::Create(RootKey::CurrentUser, ScopedShellFolder::KeyPath(),
+platform::RegistryKey OpenShellFolders(RootKey root) {
+    return platform::RegistryKey::Create(root, ScopedShellFolder::KeyPath(),
                                          platform::reg_access::kAllAccess);
 }
 
@@ -18,15 +18,22 @@ const char* ScopedShellFolder::KeyPath() {
 }
 
 ScopedShellFolder::ScopedShellFolder(std::string valueName, const std::string& folder)
-    : valueName_(std::move(valueName)) {
-    platform::RegistryKey key = OpenShellFolders();
+    : ScopedShellFolder(RootKey::CurrentUser, std::move(valueName), folder) {}
+
+ScopedShellFolder::ScopedShellFolder(RootKey root, std::string valueName,
+                                     std::optional<std::string> folder)
+    : root_(root), valueName_(std::move(valueName)) {
+    platform::RegistryKey key = OpenShellFolders(root_);
     if (auto old = key.Read(valueName_))
         previous_ = old->AsString();
-    key.WriteString(valueName_, platform::WithoutTrailingBackslash(folder));
+    if (folder)
+        key.WriteString(valueName_, platform::WithoutTrailingBackslash(*folder));
+    else
+        key.DeleteValue(valueName_);
 }
 
 ScopedShellFolder::~ScopedShellFolder() {
-    platform::RegistryKey key = OpenShellFolders();
+    platform::RegistryKey key = OpenShellFolders(root_);
     if (previous_)
         key.WriteString(valueName_, *previous_);
     else
