@@ -4,10 +4,27 @@
 
 #include "engine/shred/shred_settings.h"
 
+// Watches a shred while it happens. The shredder works the same with or without one; tests use
+// it to count passes and flushes and to read the file between passes (it stays open with
+// sharing for reading and writing).
+class ShredObserver {
+  public:
+    virtual ~ShredObserver() = default;
+    virtual void PassWritten(int /*pass*/, bool /*complete*/) {}
+    virtual void Flushed() {}
+    virtual void Truncated() {}
+    virtual void Closed() {}
+    virtual void Renamed(const std::string& /*newPath*/) {}
+};
+
 // Destroys (ShredDelete) or clears one file by settings.WashMode: overwrite passes, flushes,
-// truncation, renames, delete. True when the file is gone (or, when clearing, when the clear
-// succeeded); a mode outside 1..4 gives false.
-bool ShredFile(const std::string& path, const ShredSettings& settings);
+// truncation, renames, delete. True when the file is gone (or, when clearing, when it was
+// overwritten and cut to length 0); a mode outside 1..4 gives false. A file the shredder cannot
+// open for writing is still renamed and deleted; a link is left alone (false).
+bool ShredFile(const std::string& path, const ShredSettings& settings,
+               ShredObserver* observer = nullptr);
 
 // Removes one folder (path ends with a backslash) if it is empty, renaming it first by mode.
-bool ShredFolder(const std::string& path, const ShredSettings& settings);
+// False for a folder that is not empty and for a link.
+bool ShredFolder(const std::string& path, const ShredSettings& settings,
+                 ShredObserver* observer = nullptr);

@@ -1,0 +1,206 @@
+#include "engine/shred/shredder.h"
+
+#include <vector>
+
+#include "engine/shred/shred_patterns.h"
+#include "platform/file_handle.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace {
+
+using platform::OpenFile;
+namespace file_attr = platform::file_attr;
+
+// A write that fails or makes no progress is tried again this many times before the pass gives
+// up, so a failing disk ends the pass instead of looping.
+constexpr int kWriteAttempts = 3;
+
+// Hands the observer's calls on when there is one.
+class Events {
+  public:
+    explicit Events(ShredObserver* observer) : observer_(observer) {}
+    void PassWritten(int pass, bool complete) {
+        if (observer_)
+            observer_->PassWritten(pass, complete);
+    }
+    void Flushed() {
+        if (observer_)
+            observer_->Flushed();
+    }
+    void Truncated() {
+        if (observer_)
+            observer_->Truncated();
+    }
+    void Closed() {
+        if (observer_)
+            observer_->Closed();
+    }
+    void Renamed(const std::string& path) {
+        if (observer_)
+            observer_->Renamed(path);
+    }
+
+  private:
+    ShredObserver* observer_;
+};
+
+bool IsLink(const std::string& path) {
+    auto attributes = platform::FileAttributes(platform::WithoutTrailingBackslash(path));
+    return attributes && (*attributes & file_attr::kReparsePoint);
+}
+
+// One pass over the whole file, whatever its size: true when every byte was written.
+bool OverwritePass(OpenFile& file, const ShredBlock& block) {
+    auto size = file.Size();
+    if (!size || !file.SeekTo(0))
+        return false;
+    const std::vector<std::uint8_t> buffer = PassWriteBuffer(block, *size);
+    std::uint64_t position = 0;
+    int attempts = 0;
+    for (;;) {
+        ShredWrite next = NextShredWrite(position, *size, buffer.size());
+        if (next.bytes == 0)
+            return true;
+        std::uint32_t written = file.Write(buffer.data() + next.bufferOffset, next.bytes);
+        if (written == 0) {
+            if (++attempts >= kWriteAttempts || !file.SeekTo(position))
+                return false;
+            continue;
+        }
+        attempts = 0;
+        position += written;
+    }
+}
+
+void Flush(OpenFile& file, Events& events) {
+    file.Flush();
+    events.Flushed();
+}
+
+bool Truncate(OpenFile& file, Events& events) {
+    Flush(file, events);
+    bool cut = file.SeekTo(0) && file.SetEndHere();
+    events.Truncated();
+    return cut;
+}
+
+void Close(OpenFile& file, Events& events) {
+    Flush(file, events);
+    file.Close();
+    events.Closed();
+}
+
+// Opens a file for overwriting. A read-only file is made writable first (its contents are
+// what must be destroyed); `restore` then holds the attributes to put back if it is kept.
+OpenFile OpenForOverwrite(const std::string& path, std::optional<std::uint32_t>& restore) {
+    OpenFile file = OpenFile::ForOverwrite(path);
+    if (file)
+        return file;
+    auto attributes = platform::FileAttributes(path);
+    if (!attributes || !(*attributes & file_attr::kReadOnly))
+        return file;
+    if (!platform::SetFileAttributesTo(path, *attributes & ~file_attr::kReadOnly))
+        return file;
+    restore = *attributes;
+    file = OpenFile::ForOverwrite(path);
+    return file;
+}
+
+// The passes of the mode, then truncation to length 0. True when the file was opened, every
+// pass wrote the whole file and the cut succeeded.
+bool Overwrite(const std::string& path, const ShredSettings& settings, ShredRandom& random,
+               Events& events) {
+    std::optional<std::uint32_t> restore;
+    OpenFile file = OpenForOverwrite(path, restore);
+    if (!file)
+        return false;
+    bool complete = true;
+    ShredBlock block;
+    const int passes = OverwritePassCount(settings.WashMode);
+    for (int pass = 1; pass <= passes && complete; ++pass) {
+        FillPassBlock(settings.WashMode, pass, random, block);
+        complete = OverwritePass(file, block);
+        events.PassWritten(pass, complete);
+        if (complete && FlushAfterPass(settings.WashMode, settings.WashStrength, pass))
+            Flush(file, events);
+    }
+    complete = Truncate(file, events) && complete;
+    Close(file, events);
+    if (restore && !settings.ShredDelete)
+        platform::SetFileAttributesTo(path, *restore);
+    return complete;
+}
+
+// Renames `path` by the mode's name steps; the path it ends up under.
+std::string RenameByMode(const std::string& path, int mode, bool keepDots, ShredRandom& random,
+                         Events& events) {
+    const std::string folder = platform::FolderOfPath(path);
+    std::string current = path;
+    for (int step = 1; step <= RenameCount(mode); ++step) {
+        std::string name = platform::LastPathComponent(current);
+        std::string next = folder + (keepDots ? ShredFileName(name, mode, step, random)
+                                              : ShredFolderName(name, mode, step, random));
+        if (next != current && platform::MoveFileTo(current, next)) {
+            current = next;
+            events.Renamed(current);
+        }
+    }
+    return current;
+}
+
+bool DeleteIfShredDelete(const std::string& path, const ShredSettings& settings) {
+    if (!settings.ShredDelete || !platform::PathExists(path))
+        return true;
+    if (platform::FolderExists(path))
+        return false;  // not a file
+    platform::SetFileAttributesTo(path, file_attr::kArchive);
+    return platform::DeleteFileAt(path);
+}
+
+bool RemoveFolderIfShredDelete(const std::string& path, const ShredSettings& settings) {
+    if (!settings.ShredDelete || !platform::FolderExists(path))
+        return true;
+    if (!platform::SetFileAttributesTo(path, file_attr::kDirectory))
+        platform::SetFileAttributesTo(path, file_attr::kNormal);
+    return platform::RemoveFolderAt(path);
+}
+
+bool FolderIsEmpty(const std::string& folder) {
+    for (const platform::FileEntry& entry : platform::DirectoryListing(folder + "*"))
+        if (!entry.IsDotEntry())
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObserver* observer) {
+    const int mode = settings.WashMode;
+    if (mode < 1 || mode > 4 || IsLink(path))
+        return false;
+    if (mode == 1)
+        return DeleteIfShredDelete(path, settings);
+    Events events(observer);
+    ShredRandom random;
+    const bool exists = platform::FileExists(path);
+    const bool cleared = exists && Overwrite(path, settings, random, events);
+    if (!settings.ShredDelete)
+        return cleared || !exists;
+    std::string current = exists ? RenameByMode(path, mode, true, random, events) : path;
+    return DeleteIfShredDelete(current, settings);
+}
+
+bool ShredFolder(const std::string& path, const ShredSettings& settings, ShredObserver* observer) {
+    const int mode = settings.WashMode;
+    const std::string folder = platform::WithTrailingBackslash(path);
+    if (mode < 1 || mode > 4 || IsLink(folder) || !FolderIsEmpty(folder))
+        return false;
+    std::string current = platform::WithoutTrailingBackslash(folder);
+    if (mode != 1 && settings.ShredDelete && platform::FolderExists(current)) {
+        Events events(observer);
+        ShredRandom random;
+        current = RenameByMode(current, mode, false, random, events);
+    }
+    return RemoveFolderIfShredDelete(current, settings);
+}
