@@ -2,6 +2,7 @@
 // The texts of the language file "Tidewell.lng": one table of rows (Tag, Caption, Hint) per
 // window and language. Every lookup has an English default that stays when the file, the
 // language or the row is missing (or the file is damaged).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct LanguageList {
     std::vector<std::string> Entries;
     int Selected = -1;
 };
-LanguageList ReadLanguageList(const LanguageChoice& language);
+// Nothing when the file cannot be opened (the list is then left as it is).
+std::optional<LanguageList> ReadLanguageList(const LanguageChoice& language);
 // The language id of a language list entry, or `currentId` when the file does not say.
 int LanguageIdOfEntry(const std::string& languageFile, const std::string& entry, int currentId);
