@@ -1,0 +1,22 @@
+#include "engine/protected_folders.h"
+
+#include "platform/known_folders.h"
+#include "platform/paths.h"
+#include "platform/system.h"
+
+ProtectedFolders SystemProtectedFolders() {
+    using platform::FullLongPath;
+    ProtectedFolders result;
+    result.Add(FullLongPath(platform::WindowsFolder()), "the Windows folder");
+    result.Add(FullLongPath(platform::SystemFolder()), "the system folder");
+    result.Add(FullLongPath(platform::SystemWow64Folder()), "the system folder");
+    std::string profile = platform::UserProfileFolder();
+    if (!profile.empty()) {
+        profile = FullLongPath(profile);
+        result.Add(profile, "a user profile folder");
+        std::string holder = platform::FolderOfPath(platform::WithoutTrailingBackslash(profile));
+        result.Add(holder, "the folder that holds the user profiles");
+        result.SetProfilesHolder(holder);
+    }
+    return result;
+}

@@ -1,0 +1,21 @@
+#include "engine/washer_frame.h"
+
+#include "catalogue/date_time.h"
+
+WashCounters RunWasherFrame(WashContext& ctx, int row, const std::string& title,
+                            const WasherWork& work) {
+    ctx.LogText(FormatClockTime(Now()) + title);
+    WashScope scope(ctx, row);
+    scope.ShowCounters();  // "0/0 Kb"
+    if (work)
+        work(scope);
+    scope.ShowCounters();
+    if (ctx.TestRunning) {
+        ctx.TestItemCount += scope.Counters.count;
+        ctx.TestTotalBytes += scope.Counters.bytes;
+    }
+    ctx.LogText(" {" + CountersText(scope.Counters) + "}\r\n");
+    ctx.LogFlush();
+    scope.WriteQueuedLogLines();  // after the object's own line, so that stays whole
+    return scope.Counters;
+}

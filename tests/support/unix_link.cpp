@@ -1,0 +1,77 @@
+#include "support/unix_link.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace testing_support {
+namespace {
+
+// The Unix path Wine gives a Windows path (which need not exist); empty outside Wine.
+std::string UnixPath(const std::string& windowsPath) {
+    using GetUnixName = char*(CDECL*)(LPCWSTR);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto get = kernel ? reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
+                            GetProcAddress(kernel, "wine_get_unix_file_name")))
+                      : nullptr;
+    if (!get)
+        return {};
+    std::wstring wide = platform::Utf8ToWide(platform::WithoutTrailingBackslash(windowsPath));
+    char* unixName = get(wide.c_str());
+    if (!unixName)
+        return {};
+    std::string result = unixName;
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return result;
+}
+
+// Runs a Unix program ("\\?\unix\bin\ln" is how Wine starts one) and waits for it.
+bool RunUnix(const std::wstring& commandLine) {
+    std::wstring command = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode == 0;
+}
+
+std::wstring Quoted(const std::string& unixPath) {
+    return L"\"" + platform::Utf8ToWide(unixPath) + L"\"";
+}
+
+}  // namespace
+
+bool MakeUnixSymlink(const std::string& target, const std::string& link) {
+    std::string unixTarget = UnixPath(target), unixLink = UnixPath(link);
+    if (unixTarget.empty() || unixLink.empty())
+        return false;
+    return RunUnix(L"\\\\?\\unix\\bin\\ln -s " + Quoted(unixTarget) + L" " + Quoted(unixLink));
+}
+
+bool RemoveUnixSymlink(const std::string& link) {
+    std::string unixLink = UnixPath(link);
+    if (unixLink.empty())
+        return false;
+    // -f: no question; without -r rm never enters a folder, and on a link it removes the link.
+    return RunUnix(L"\\\\?\\unix\\bin\\rm -f " + Quoted(unixLink));
+}
+
+ScopedUnixSymlink::ScopedUnixSymlink(const std::string& target, std::string link)
+    : link_(std::move(link)), made_(MakeUnixSymlink(target, link_)) {}
+
+ScopedUnixSymlink::~ScopedUnixSymlink() {
+    if (made_)
+        RemoveUnixSymlink(link_);
+}
+
+}  // namespace testing_support
