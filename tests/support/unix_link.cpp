@@ -28,8 +28,9 @@ std::string UnixPath(const std::string& windowsPath) {
     return result;
 }
 
-// Runs a Unix program ("\\?\unix\bin\ln" is how Wine starts one) and waits for it.
-bool RunUnix(const std::wstring& commandLine) {
+// Starts a Unix program ("\\?\unix\bin\ln" is how Wine starts one). Wine gives no handle
+// to wait on for such a process, so callers poll for its effect.
+bool StartUnix(const std::wstring& commandLine) {
     std::wstring command = commandLine;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -37,12 +38,23 @@ bool RunUnix(const std::wstring& commandLine) {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return false;
-    DWORD exitCode = 1;
-    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode == 0;
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    if (process.hProcess)
+        CloseHandle(process.hProcess);
+    return true;
+}
+
+// Waits up to ten seconds for the link to appear or to go.
+bool LinkExistsWithin(const std::string& link, bool wanted) {
+    for (int i = 0; i < 200; ++i) {
+        bool exists =
+            GetFileAttributesW(platform::Utf8ToWide(link).c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (exists == wanted)
+            return true;
+        Sleep(50);
+    }
+    return false;
 }
 
 std::wstring Quoted(const std::string& unixPath) {
@@ -55,7 +67,8 @@ bool MakeUnixSymlink(const std::string& target, const std::string& link) {
     std::string unixTarget = UnixPath(target), unixLink = UnixPath(link);
     if (unixTarget.empty() || unixLink.empty())
         return false;
-    return RunUnix(L"\\\\?\\unix\\bin\\ln -s " + Quoted(unixTarget) + L" " + Quoted(unixLink));
+    return StartUnix(L"\\\\?\\unix\\bin\\ln -s " + Quoted(unixTarget) + L" " + Quoted(unixLink)) &&
+           LinkExistsWithin(link, true);
 }
 
 bool RemoveUnixSymlink(const std::string& link) {
@@ -63,7 +76,8 @@ bool RemoveUnixSymlink(const std::string& link) {
     if (unixLink.empty())
         return false;
     // -f: no question; without -r rm never enters a folder, and on a link it removes the link.
-    return RunUnix(L"\\\\?\\unix\\bin\\rm -f " + Quoted(unixLink));
+    return StartUnix(L"\\\\?\\unix\\bin\\rm -f " + Quoted(unixLink)) &&
+           LinkExistsWithin(link, false);
 }
 
 ScopedUnixSymlink::ScopedUnixSymlink(const std::string& target, std::string link)
