@@ -1,0 +1,86 @@
+#include "cli/cli_objects.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "engine/size_text.h"
+#include "platform/paths.h"
+
+namespace {
+
+std::string IdentifierOf(const TWashListItem& item, int& userNumber) {
+    switch (item.Kind) {
+        case WashItemKind::BuiltIn:
+            return std::string(TypeInfo(item.ItemType).identifier);
+        case WashItemKind::Plugin:
+            return item.PluginItem ? item.PluginItem->Id : std::string();
+        case WashItemKind::User:
+            break;
+    }
+    return "user:" + std::to_string(++userNumber);
+}
+
+std::string YesNo(bool value) {
+    return value ? "yes" : "no";
+}
+
+std::string PaddedTo(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> ObjectIdentifiers(const Catalogue& catalogue) {
+    std::vector<std::string> ids;
+    int userNumber = 0;
+    for (const auto& item : catalogue.Items)
+        ids.push_back(IdentifierOf(*item, userNumber));
+    return ids;
+}
+
+std::vector<std::string> ObjectListingLines(const Catalogue& catalogue) {
+    const std::vector<std::string> ids = ObjectIdentifiers(catalogue);
+    std::size_t width = std::string("IDENTIFIER").size();
+    for (const std::string& id : ids)
+        width = std::max(width, id.size());
+    width += 2;
+
+    std::vector<std::string> lines;
+    lines.push_back(PaddedTo("IDENTIFIER", width) + "SELECTED  PRESENT  NAME");
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const TWashListItem& item = *catalogue.Items[i];
+        lines.push_back(PaddedTo(ids[i], width) + PaddedTo(YesNo(item.Selected), 10) +
+                        PaddedTo(YesNo(item.Enabled), 9) + item.DisplayName);
+    }
+    return lines;
+}
+
+std::string SelectOnly(Catalogue& catalogue, const std::vector<std::string>& identifiers) {
+    const std::vector<std::string> ids = ObjectIdentifiers(catalogue);
+    std::vector<bool> chosen(ids.size(), false);
+    for (const std::string& wanted : identifiers) {
+        auto found = std::find_if(ids.begin(), ids.end(), [&](const std::string& id) {
+            return platform::EqualsIgnoreCase(id, wanted);
+        });
+        if (found == ids.end())
+            return "unknown object identifier '" + wanted +
+                   "' (TidewellCmd list shows the identifiers)";
+        const std::size_t index = static_cast<std::size_t>(found - ids.begin());
+        if (!catalogue.Items[index]->Enabled)
+            return "object '" + *found + "' is not present on this computer";
+        chosen[index] = true;
+    }
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        catalogue.Items[i]->Selected = chosen[i];
+        ApplySelectionRule(*catalogue.Items[i]);
+    }
+    return {};
+}
+
+std::string WashSummary(std::uint64_t items, std::uint64_t bytes, bool stopped) {
+    return std::string(stopped ? "Tidewell Wash stopped, " : "Tidewell Wash done, ") +
+           std::to_string(items) + " items washed, total size " + std::to_string(bytes) +
+           " bytes (" + FormatSizeText(bytes) + ")";
+}
