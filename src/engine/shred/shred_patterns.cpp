@@ -187,14 +187,16 @@ void FillPassBlock(int mode, int pass, ShredRandom& random, ShredBlock& block) {
     }
 }
 
-std::vector<std::uint8_t> PassWriteBuffer(const ShredBlock& block, std::uint64_t fileSize) {
+std::size_t WriteBufferBytes(std::uint64_t fileSize) {
     std::uint64_t blocks = (fileSize + kShredBlockBytes - 1) / kShredBlockBytes;
     blocks = std::min<std::uint64_t>(std::max<std::uint64_t>(blocks, 1),
                                      kShredWriteBytes / kShredBlockBytes);
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(blocks) * kShredBlockBytes);
-    for (std::size_t at = 0; at < buffer.size(); at += kShredBlockBytes)
+    return static_cast<std::size_t>(blocks) * kShredBlockBytes;
+}
+
+void FillWriteBuffer(const ShredBlock& block, std::vector<std::uint8_t>& buffer) {
+    for (std::size_t at = 0; at + kShredBlockBytes <= buffer.size(); at += kShredBlockBytes)
         std::memcpy(buffer.data() + at, block.data(), kShredBlockBytes);
-    return buffer;
 }
 
 ShredWrite NextShredWrite(std::uint64_t position, std::uint64_t size, std::size_t bufferBytes) {

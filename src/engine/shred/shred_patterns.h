@@ -40,9 +40,11 @@ void FillPassBlock(int mode, int pass, ShredRandom& random, ShredBlock& block);
 std::array<std::uint8_t, 3> GutmannPattern(int pass);
 bool GutmannPassIsRandom(int pass);
 
-// A write buffer of whole copies of the block, just long enough for a file of `fileSize` bytes
-// (at most kShredWriteBytes).
-std::vector<std::uint8_t> PassWriteBuffer(const ShredBlock& block, std::uint64_t fileSize);
+// The length of the write buffer for a file of `fileSize` bytes: whole blocks, at least one,
+// at most kShredWriteBytes.
+std::size_t WriteBufferBytes(std::uint64_t fileSize);
+// Fills a buffer of whole blocks with copies of the block.
+void FillWriteBuffer(const ShredBlock& block, std::vector<std::uint8_t>& buffer);
 
 // The next write of a pass at `position` of a file of `size` bytes, with a buffer of
 // `bufferBytes` (a multiple of the block): where in the buffer it starts, so that the byte

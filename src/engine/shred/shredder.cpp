@@ -50,12 +50,12 @@ bool IsLink(const std::string& path) {
     return attributes && (*attributes & file_attr::kReparsePoint);
 }
 
-// One pass over the whole file, whatever its size: true when every byte was written.
-bool OverwritePass(OpenFile& file, const ShredBlock& block) {
+// One pass over the whole file, whatever its size, from a buffer of copies of the pass's block:
+// true when every byte was written.
+bool OverwritePass(OpenFile& file, const std::vector<std::uint8_t>& buffer) {
     auto size = file.Size();
     if (!size || !file.SeekTo(0))
         return false;
-    const std::vector<std::uint8_t> buffer = PassWriteBuffer(block, *size);
     std::uint64_t position = 0;
     int attempts = 0;
     for (;;) {
@@ -117,10 +117,13 @@ bool Overwrite(const std::string& path, const ShredSettings& settings, ShredRand
         return false;
     bool complete = true;
     ShredBlock block;
+    // One buffer for all passes: handing the system fresh memory for every pass costs time.
+    std::vector<std::uint8_t> buffer(WriteBufferBytes(file.Size().value_or(0)));
     const int passes = OverwritePassCount(settings.WashMode);
     for (int pass = 1; pass <= passes && complete; ++pass) {
         FillPassBlock(settings.WashMode, pass, random, block);
-        complete = OverwritePass(file, block);
+        FillWriteBuffer(block, buffer);
+        complete = OverwritePass(file, buffer);
         events.PassWritten(pass, complete);
         if (complete && FlushAfterPass(settings.WashMode, settings.WashStrength, pass))
             Flush(file, events);

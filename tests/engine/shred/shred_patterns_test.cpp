@@ -82,8 +82,9 @@ TEST(ShredPatterns, BlocksAndTheRestartAtEveryBlock) {
     EXPECT_EQ(pattern[4095], 0x49);  // 4095 % 3 == 0
     // Whole copies of the block make the write buffer, so the byte at file offset 4096 is the
     // pattern's first again, not its second.
-    std::vector<std::uint8_t> buffer = PassWriteBuffer(pattern, 3 * kShredBlockBytes);
+    std::vector<std::uint8_t> buffer(WriteBufferBytes(3 * kShredBlockBytes));
     ASSERT_EQ(buffer.size(), 3 * kShredBlockBytes);
+    FillWriteBuffer(pattern, buffer);
     EXPECT_EQ(buffer[4095], 0x49);
     EXPECT_EQ(buffer[4096], 0x49);
     EXPECT_EQ(buffer[4097], 0x24);
@@ -106,11 +107,10 @@ TEST(ShredPatterns, RandomBytesAreNeverZeroAndFreshEachPass) {
 }
 
 TEST(ShredPatterns, WriteBufferIsWholeBlocksUpToOneMegabyte) {
-    ShredBlock block{};
-    EXPECT_EQ(PassWriteBuffer(block, 0).size(), kShredBlockBytes);
-    EXPECT_EQ(PassWriteBuffer(block, 1).size(), kShredBlockBytes);
-    EXPECT_EQ(PassWriteBuffer(block, 4097).size(), 2 * kShredBlockBytes);
-    EXPECT_EQ(PassWriteBuffer(block, 5ull << 32).size(), kShredWriteBytes);
+    EXPECT_EQ(WriteBufferBytes(0), kShredBlockBytes);
+    EXPECT_EQ(WriteBufferBytes(1), kShredBlockBytes);
+    EXPECT_EQ(WriteBufferBytes(4097), 2 * kShredBlockBytes);
+    EXPECT_EQ(WriteBufferBytes(std::uint64_t{5} << 32), kShredWriteBytes);
 }
 
 // A pass is planned in 64-bit arithmetic: files of 4 GiB and more are overwritten whole, and
