@@ -28,6 +28,10 @@ struct WashContext {
     ShredSettings Shred;
     std::uint64_t TestItemCount = 0;
     std::uint64_t TestTotalBytes = 0;
+    // Entries and bytes of the objects washed in the current run, test or real (what the
+    // console program reports after a wash).
+    std::uint64_t RunItemCount = 0;
+    std::uint64_t RunTotalBytes = 0;
 
     Options Opts;
     Catalogue& Objects;

@@ -74,6 +74,8 @@ void ScrubAndGoBtnClick(WashContext& ctx) {
 
     ctx.Washing = true;
     ctx.StopRequested = false;
+    ctx.RunItemCount = 0;
+    ctx.RunTotalBytes = 0;
     view.SetGoButtonCaption(true);
     view.ProcessMessages();
     view.SetMainTimerEnabled(false);

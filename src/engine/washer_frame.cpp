@@ -10,6 +10,8 @@ WashCounters RunWasherFrame(WashContext& ctx, int row, const std::string& title,
     if (work)
         work(scope);
     scope.ShowCounters();
+    ctx.RunItemCount += scope.Counters.count;
+    ctx.RunTotalBytes += scope.Counters.bytes;
     if (ctx.TestRunning) {
         ctx.TestItemCount += scope.Counters.count;
         ctx.TestTotalBytes += scope.Counters.bytes;

@@ -127,6 +127,12 @@ TEST_F(ConsoleRun, ATestRunFillsTheListingAndShowsProgressOnlyWhenVerbose) {
     EXPECT_NE(console.err.find("Deleting HKCU\\RunMRU\\a"), std::string::npos);
     EXPECT_EQ(console.out, "");
 
+    // The run totals count in a real run too, from zero at each run.
+    EXPECT_EQ(ctx.RunItemCount, 1u);
+    ScrubAndGoBtnClick(ctx);
+    EXPECT_EQ(ctx.RunItemCount, 1u);
+    EXPECT_EQ(ctx.RunTotalBytes, 12u);
+
     ScriptedConsole quiet;
     ConsoleWashView silent(quiet, stop, {});
     silent.SetProgressText("Deleting x");
