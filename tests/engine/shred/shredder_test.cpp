@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
+#include "support/unix_link.h"
 
 using testing_support::TempFolder;
 
@@ -298,4 +299,17 @@ TEST(Shredder, FoldersAreRemovedOnlyWhenEmpty) {
     EXPECT_TRUE(ShredFolder(temp.Path() + "missing\\", Level(3, 1)));
     EXPECT_TRUE(ShredFolder(kept, Level(1, 1)));
     EXPECT_FALSE(platform::FolderExists(kept));
+}
+
+TEST(Shredder, LinksAreLeftAlone) {
+    TempFolder temp;
+    std::string target = temp.AddFolder("target");
+    testing_support::ScopedUnixSymlink link(target, temp.Path() + "link");
+    ASSERT_TRUE(link.Made());
+    Trace trace;
+    EXPECT_FALSE(ShredFolder(temp.Path() + "link\\", Level(2, 3), &trace));
+    EXPECT_FALSE(ShredFile(temp.Path() + "link", Level(2, 3), &trace));
+    EXPECT_TRUE(trace.renames.empty());
+    EXPECT_TRUE(platform::FolderExists(target));
+    EXPECT_TRUE(temp.Exists("link"));
 }
