@@ -189,7 +189,7 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     const bool exists = platform::FileExists(path);
     const bool cleared = exists && Overwrite(path, settings, random, events);
     if (!settings.ShredDelete)
-        return cleared || !exists;
+        return cleared || !platform::PathExists(path);  // nothing there to clear
     std::string current = exists ? RenameByMode(path, mode, true, random, events) : path;
     return DeleteIfShredDelete(current, settings);
 }

@@ -297,6 +297,8 @@ TEST(Shredder, FoldersAreRemovedOnlyWhenEmpty) {
     EXPECT_TRUE(ShredFolder(kept, Level(3, 1, false)));
     EXPECT_TRUE(platform::FolderExists(kept));
     EXPECT_TRUE(ShredFolder(temp.Path() + "missing\\", Level(3, 1)));
+    EXPECT_FALSE(ShredFile(kept, Level(3, 1)));  // a folder is not a file
+    EXPECT_FALSE(ShredFile(kept, Level(3, 1, false)));
     EXPECT_TRUE(ShredFolder(kept, Level(1, 1)));
     EXPECT_FALSE(platform::FolderExists(kept));
 }
