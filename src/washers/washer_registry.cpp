@@ -1,0 +1,13 @@
+#include "washers/washer_registry.h"
+
+#include "washers/recycle_bins.h"
+#include "washers/windows_files.h"
+#include "washers/windows_history.h"
+
+WasherTable MakeWasherTable() {
+    WasherTable table;
+    AddWindowsHistoryWashers(table);
+    AddWindowsFileWashers(table);
+    AddRecycleBinWashers(table);
+    return table;
+}

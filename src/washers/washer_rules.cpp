@@ -1,0 +1,49 @@
+#include "washers/washer_rules.h"
+
+#include <algorithm>
+
+#include "platform/paths.h"
+
+namespace {
+
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+std::vector<std::string> MruListNames(std::string_view mruList) {
+    std::vector<std::string> names;
+    for (std::size_t start = 0; start < mruList.size();) {
+        std::size_t end = start + 1;
+        while (end < mruList.size() && IsContinuationByte(mruList[end]))
+            ++end;
+        std::string name(mruList.substr(start, end - start));
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(std::move(name));
+        start = end;
+    }
+    return names;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+}
+
+std::string SwapFilePath(std::string_view windowsFolder) {
+    if (windowsFolder.size() < 3 || !IsAsciiLetter(windowsFolder[0]) || windowsFolder[1] != ':' ||
+        windowsFolder[2] != '\\')
+        return {};
+    return platform::LowerAscii(std::string(windowsFolder.substr(0, 3)) + "pagefile.sys");
+}
+
+std::optional<std::string> RecycleBinFolderName(std::string_view fileSystemName) {
+    if (fileSystemName.empty())
+        return std::nullopt;
+    return platform::LowerAscii(fileSystemName) == "ntfs" ? "Recycler\\" : "Recycled\\";
+}

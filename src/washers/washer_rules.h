@@ -1,0 +1,24 @@
+#pragma once
+// Text rules of the Windows washers, without system calls.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The value names an MRU list's "MRUList" text stands for: each of its characters names the
+// value of that one-character name. Taken in the order they stand, each name once: a
+// character that repeats names a value that is already gone.
+std::vector<std::string> MruListNames(std::string_view mruList);
+
+// The length of a UTF-8 text in characters.
+std::size_t CharacterCount(std::string_view text);
+
+// The swap file of the drive that holds the Windows folder, in lower case ("c:\pagefile.sys");
+// empty when the folder does not begin with a drive letter, a colon and a backslash.
+std::string SwapFilePath(std::string_view windowsFolder);
+
+// The recycle-bin folder of a drive by its file system name: "Recycler\" on NTFS (any letter
+// case), "Recycled\" on the FAT family; nothing when the name is unknown (empty), since the
+// folder to wash cannot then be told.
+std::optional<std::string> RecycleBinFolderName(std::string_view fileSystemName);

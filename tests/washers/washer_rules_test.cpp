@@ -1,0 +1,36 @@
+#include "washers/washer_rules.h"
+
+#include <gtest/gtest.h>
+
+using Names = std::vector<std::string>;
+
+TEST(MruListNames, TakesEachCharacterOnceInTheOrderItStands) {
+    EXPECT_EQ(MruListNames("cba"), (Names{"c", "b", "a"}));
+    EXPECT_EQ(MruListNames("abcab"), (Names{"a", "b", "c"}));
+    EXPECT_EQ(MruListNames(""), Names{});
+    // Characters beyond ASCII are whole characters, not bytes.
+    EXPECT_EQ(MruListNames("\xC3\xA9"
+                           "a\xC3\xA9"),
+              (Names{"\xC3\xA9", "a"}));
+    EXPECT_EQ(CharacterCount("\xC3\xA9"
+                             "a"),
+              2u);
+}
+
+TEST(SwapFilePath, IsOnTheDriveOfTheWindowsFolder) {
+    EXPECT_EQ(SwapFilePath("C:\\WINDOWS\\"), "c:\\pagefile.sys");
+    EXPECT_EQ(SwapFilePath("d:\\winnt\\"), "d:\\pagefile.sys");
+    // A Windows folder not on a drive letter has no swap file to look for.
+    EXPECT_EQ(SwapFilePath("\\\\server\\share\\windows\\"), "");
+    EXPECT_EQ(SwapFilePath("DRIVE:\\NO_SUCH_FOLDER\\"), "");
+    EXPECT_EQ(SwapFilePath("C:"), "");
+    EXPECT_EQ(SwapFilePath(""), "");
+}
+
+TEST(RecycleBinFolderName, FollowsTheFileSystem) {
+    EXPECT_EQ(RecycleBinFolderName("NTFS"), "Recycler\\");
+    EXPECT_EQ(RecycleBinFolderName("ntfs"), "Recycler\\");
+    EXPECT_EQ(RecycleBinFolderName("FAT32"), "Recycled\\");
+    EXPECT_EQ(RecycleBinFolderName("FAT"), "Recycled\\");
+    EXPECT_EQ(RecycleBinFolderName(""), std::nullopt);  // unknown: no folder is guessed
+}
