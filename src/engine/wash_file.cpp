@@ -45,6 +45,26 @@ bool IsSafeName(const std::string& name) {
     }
 }
 
+// The listings of one folder. "*.*" is read at most once: the subfolder walk leaves this
+// folder's own files alone, and a test run changes nothing at all.
+class FolderListings {
+  public:
+    explicit FolderListings(const std::string& folder) : folder_(folder) {}
+
+    const std::vector<FileEntry>& All() {
+        if (!all_)
+            all_ = ListFolder(folder_ + "*.*");
+        return *all_;
+    }
+    std::vector<FileEntry> Matching(const std::string& mask) {
+        return mask == "*.*" ? All() : ListFolder(folder_ + mask);
+    }
+
+  private:
+    const std::string& folder_;
+    std::optional<std::vector<FileEntry>> all_;
+};
+
 struct FolderOutcome {
     bool result = false;
     bool gone = false;  // removed (in a test run: would be removed)
@@ -62,17 +82,18 @@ class FolderWasher {
                        bool includeSubfolders) {
         if (Refused(folder, canonical, mask, includeSubfolders))
             return {};
+        FolderListings listings(folder);
         if (includeSubfolders) {
-            WashSubfolders(folder, canonical, mask, exclusions);
+            WashSubfolders(folder, canonical, listings, mask, exclusions);
             if (!mask.empty() && mask != "*.*" && scope_.KeepWashing())
-                WashMatchingSubfolders(folder, canonical, mask, exclusions);
+                WashMatchingSubfolders(folder, canonical, listings, mask, exclusions);
         }
         scope_.Ctx.Shred.ShredDelete = delete_;
         if (scope_.KeepWashing())
-            WashFiles(folder, mask, exclusions);
+            WashFiles(folder, listings, mask, exclusions);
         if (!scope_.KeepWashing() || !deleteItself)
             return {true, false};
-        return RemoveFolder(folder);
+        return RemoveFolder(folder, listings);
     }
 
   private:
@@ -135,8 +156,9 @@ class FolderWasher {
     }
 
     void WashSubfolders(const std::string& folder, const std::string& canonical,
-                        const std::string& mask, const std::string& exclusions) {
-        for (const FileEntry& entry : ListFolder(folder + "*.*")) {
+                        FolderListings& listings, const std::string& mask,
+                        const std::string& exclusions) {
+        for (const FileEntry& entry : listings.All()) {
             if (!scope_.KeepWashing())
                 break;
             if (entry.IsFolder() && Walkable(folder, entry, exclusions))
@@ -146,8 +168,9 @@ class FolderWasher {
 
     // A subfolder whose own name fits the mask is washed whole.
     void WashMatchingSubfolders(const std::string& folder, const std::string& canonical,
-                                const std::string& mask, const std::string& exclusions) {
-        for (const FileEntry& entry : ListFolder(folder + mask)) {
+                                FolderListings& listings, const std::string& mask,
+                                const std::string& exclusions) {
+        for (const FileEntry& entry : listings.Matching(mask)) {
             if (!scope_.KeepWashing())
                 break;
             if (entry.IsFolder() && FileMaskMatches(mask, entry.name) &&
@@ -156,9 +179,9 @@ class FolderWasher {
         }
     }
 
-    void WashFiles(const std::string& folder, const std::string& mask,
+    void WashFiles(const std::string& folder, FolderListings& listings, const std::string& mask,
                    const std::string& exclusions) {
-        for (const FileEntry& entry : ListFolder(folder + mask)) {
+        for (const FileEntry& entry : listings.Matching(mask)) {
             if (!scope_.KeepWashing())
                 break;
             if (entry.IsFolder() || !FileMaskMatches(mask, entry.name) ||
@@ -186,18 +209,18 @@ class FolderWasher {
     }
 
     // A test run removes nothing, so it asks whether the real run would find the folder empty.
-    bool WouldBeEmpty(const std::string& folder) const {
-        for (const FileEntry& entry : ListFolder(folder + "*.*"))
+    bool WouldBeEmpty(const std::string& folder, FolderListings& listings) const {
+        for (const FileEntry& entry : listings.All())
             if (!Gone(folder + entry.name + (entry.IsFolder() ? "\\" : "")))
                 return false;
         return true;
     }
 
-    FolderOutcome RemoveFolder(const std::string& folder) {
+    FolderOutcome RemoveFolder(const std::string& folder, FolderListings& listings) {
         if (!scope_.Confirm(prompt_, "Delete " + folder + " ?"))
             return {};
         if (scope_.Testing()) {
-            if (!WouldBeEmpty(folder))
+            if (!WouldBeEmpty(folder, listings))
                 return {};
             scope_.Report(WashActionKind::Blur, folder + " " + "0 Kb" + " (folder)");
         } else {
