@@ -92,7 +92,7 @@ void ReplaceHeaderItems(HWND header, const std::vector<std::string>& items) {
     }
 }
 
-// The items of a multi-item control; false when `control` is not one.
+// The items of a multi-item control from the rows after its tag; false when it is not one.
 bool ApplyItems(HWND control, const std::wstring& className, int tag, const LanguageTable& table) {
     auto count = [&](UINT message) {
         LRESULT n = SendMessageW(control, message, 0, 0);
@@ -116,11 +116,12 @@ void ApplyToControl(HWND control, const Pass& pass) {
     if (tag < 1)
         return;
     std::wstring className = ClassOf(control);
+    // A multi-item control takes its items whether or not it has a row of its own (its row
+    // may carry its hint).
+    ApplyItems(control, className, tag, pass.table);
     int row = pass.table.RowOfTag(tag);
-    if (row < 1) {
-        ApplyItems(control, className, tag, pass.table);
+    if (row < 1)
         return;
-    }
     if (Is(className, L"Button") || Is(className, L"Static"))
         SetCaption(control, pass.table.Caption(row));
     if (pass.setHint)

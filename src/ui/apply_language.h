@@ -1,9 +1,9 @@
 #pragma once
 // Sets the texts of a window and its controls from the language file. A control's id is its
 // language tag: labels and buttons take the caption of their row, every control its hint; a
-// list box, combo box, tab control or header without a row of its own takes its items from
-// the rows after the row of tag + 1, keeping its item count. Controls with an id below 1 and
-// everything without a row keep their design-time texts.
+// list box, combo box, tab control or header takes its items from the rows starting at the
+// row of tag + 1, keeping its item count (also when it has a row of its own for its hint).
+// Controls with an id below 1 and everything without a row keep their design-time texts.
 #include <windows.h>
 
 #include <functional>
