@@ -1,0 +1,186 @@
+// The main timer and the status display.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/control_ids.h"
+#include "app/hot_keys_page.h"
+#include "app/main_form.h"
+#include "app/objects_page.h"
+#include "app/options_page.h"
+#include "app/status_texts.h"
+#include "app/tasks_page.h"
+#include "app/test_window.h"
+#include "app/vanish_page.h"
+#include "app/wash_page.h"
+#include "engine/wash_levels.h"
+
+namespace {
+constexpr double kMillisecondsPerDay = 86400000.0;
+constexpr int kRowsWithoutScrollBar = 11;
+}  // namespace
+
+void TMainForm::SetMainTimerEnabled(bool enabled) {
+    if (enabled == timerEnabled_ || !Handle())
+        return;
+    timerEnabled_ = enabled;
+    if (enabled)
+        SetTimer(Handle(), kMainTimer, kMainTimerInterval, nullptr);
+    else
+        KillTimer(Handle(), kMainTimer);
+}
+
+void TMainForm::MainTimerTime() {
+    if (CheckWindowsUserChange(*this))
+        return;
+    FitWashListColumns(false, 0);
+
+    double tick = kMainTimerInterval / kMillisecondsPerDay;
+    IntervalRemaining = IntervalRemaining - tick > 0 ? IntervalRemaining - tick : 0;
+    DailyRemaining = DailyRemaining - tick > 0 ? DailyRemaining - tick : 0;
+
+    bool browserRunning = BrowserIsRunning();
+    if (!browserRunning && ctx_.BrowsersWereRunning && ctx_.Opts.AutoWashAfterBrowsersCloses) {
+        ctx_.BrowsersWereRunning = false;
+        BrowsersHidden = false;
+        ScrubAndGoBtnClick();
+        ArmIntervalCountdown();
+        ArmDailyCountdown();
+        return;
+    }
+    ctx_.BrowsersWereRunning = browserRunning;
+    if (browserRunning) {
+        // One frame further per second of browsing; the last frame stays.
+        int frames = ImageList_GetImageCount(skin_.sunList.Get());
+        if (frames > sunListTag_ + 1)
+            ShowTrayFrame(sunListTag_ + 1);
+    }
+    SchedulerTriggers();
+}
+
+void TMainForm::ArmIntervalCountdown() {
+    IntervalRemaining = TimeOfDayFraction(ctx_.Opts.AutoWashTimeIntervalTime);
+}
+
+void TMainForm::ArmDailyCountdown() {
+    double daily = TimeOfDayFraction(ctx_.Opts.AutoWashDailyTimeTime);
+    double now = TimeOfDayFraction(Now());
+    DailyRemaining = daily - now > 0 ? daily - now : daily + 1 - now;
+}
+
+void TMainForm::AutoWashTimeIntervalDtpChange(int pickerId) {
+    if (ctx_.Washing)
+        return;
+    OptionChanged(pickerId);
+    if (pickerId == ids::AutoWashTimeIntervalDtp)
+        ArmIntervalCountdown();
+    else if (pickerId == ids::AutoWashDailyTimeDtp)
+        ArmDailyCountdown();
+}
+
+void TMainForm::FitWashListColumns(bool fromRefresh, int rowCount) {
+    if (!fromRefresh && washListFirstColumnMax_ != 0) {
+        washListFirstColumnMax_ = 0;  // the limit holds for one tick
+        return;
+    }
+    int width = washPage_->ClientWidth() - washPage_->ColumnWidth(1) - washPage_->ColumnWidth(2);
+    if (fromRefresh && rowCount > kRowsWithoutScrollBar && width > WashPage::kFirstColumnWidth) {
+        width = WashPage::kFirstColumnWidth;
+        washListFirstColumnMax_ = WashPage::kFirstColumnWidth;
+    }
+    if (washListFirstColumnMax_ != 0 && width > washListFirstColumnMax_)
+        width = washListFirstColumnMax_;
+    if (fromRefresh || width != washPage_->ColumnWidth(0))
+        washPage_->SetFirstColumnWidth(width);
+}
+
+void TMainForm::UpdateStatus(int senderId) {
+    if (activePage_ != PageIndex::Objects && !ctx_.TestRunning && testWindow_ &&
+        testWindow_->Exists())
+        testWindow_->Destroy();
+    washPage_->SetLastWash(LastWashText(ctx_.LastWashTime, ctx_.Opts.LngID));
+
+    int row = objectsPage_->SelectedRow();
+    bool userObject = row >= 0 && static_cast<std::size_t>(row) < catalogue_.Items.size() &&
+                      catalogue_.Items[static_cast<std::size_t>(row)]->Kind == WashItemKind::User;
+    objectsPage_->UpdateControls(userObject);
+
+    UpdateDesktopIntegration(senderId);
+    tasksPage_->UpdateControls(ctx_.Opts);
+    hotKeysPage_->UpdateControls(ctx_.Opts);
+    vanishPage_->UpdateControls();
+}
+
+void TMainForm::ReadOptionsFromControls() {
+    optionsPage_->ReadOptions(ctx_.Opts);
+    tasksPage_->ReadOptions(ctx_.Opts);
+    hotKeysPage_->ReadOptions(ctx_.Opts);
+}
+
+void TMainForm::OptionChanged(int controlId) {
+    ReadOptionsFromControls();
+    UpdateStatus(controlId);
+}
+
+void TMainForm::WashBlurModeListChange() {
+    ReadOptionsFromControls();
+    RefreshWashLevelLabels();
+    UpdateStatus(ids::WashBlurModeList);
+}
+
+std::string TMainForm::WashLevelShortName() const {
+    std::string text = optionsPage_ ? optionsPage_->WashLevelText() : std::string();
+    return text.empty() ? ShortLevelName(ctx_.Opts.WashBlurMode) : ShortLevelName(text);
+}
+
+void TMainForm::ShowLoadedOptions() {
+    optionsPage_->ShowOptions(ctx_.Opts);
+    tasksPage_->ShowOptions(ctx_.Opts);
+    hotKeysPage_->ShowOptions(ctx_.Opts);
+    ReadOptionsFromControls();  // what the controls could not hold falls back to their values
+    RefreshWashLevelLabels();
+}
+
+void TMainForm::OnHookMouse(WPARAM mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            LeftButtonDown = true;
+            break;
+        case WM_LBUTTONUP:
+        case WM_NCLBUTTONUP:
+            LeftButtonDown = false;
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+            RightButtonDown = true;
+            break;
+        case WM_RBUTTONUP:
+        case WM_NCRBUTTONUP:
+            RightButtonDown = false;
+            break;
+        default:
+            return;
+    }
+    BossKeyCheck();
+}
+
+void TMainForm::BossKeyCheck() {
+    // Both buttons down at once: the boss key hides the browsers (when that option is on)
+    // and the program.
+    if (!LeftButtonDown || !RightButtonDown)
+        return;
+    LeftButtonDown = false;
+    RightButtonDown = false;
+    if (ctx_.Opts.HideShowAllBrowserWindows && !HotKeyEditing)
+        HideShowBrowsers();
+    HideBtnClick();
+}
+
+LRESULT TMainForm::OnQueryEndSession(WPARAM wParam, LPARAM lParam) {
+    if (!ctx_.Opts.WashOnWindowsShutdown || SessionEndingLogoff || SessionEndingShutdown) {
+        SessionEndingLogoff = true;
+        SessionEndingShutdown = true;
+        return Default(WM_QUERYENDSESSION, wParam, lParam);
+    }
+    return WashBeforeSessionEnds(wParam, lParam);
+}

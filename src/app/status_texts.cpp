@@ -1,0 +1,11 @@
+#include "app/status_texts.h"
+
+#include "catalogue/language.h"
+
+std::string LastWashText(TDateTime lastWashTime, int languageId) {
+    if (lastWashTime == 0)
+        return "N/A";
+    return FormatDateTime(
+        languageId == kLanguageDutch ? "dd mmmm, yyyy hh:mm:ss" : "mmmm, dd yyyy hh:mm:ss",
+        lastWashTime);
+}

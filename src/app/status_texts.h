@@ -1,0 +1,9 @@
+#pragma once
+// Texts of the status display.
+#include <string>
+
+#include "catalogue/date_time.h"
+
+// The last wash label: "N/A" when there was none, else the time with the month name first
+// ("mmmm, dd yyyy hh:mm:ss"), or the day first for the language 31.
+std::string LastWashText(TDateTime lastWashTime, int languageId);

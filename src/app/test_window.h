@@ -1,0 +1,45 @@
+#pragma once
+// TTidewellTestWindow, the test run's result window: the listing in a read-only text box and
+// the last line (or the summary) in a status bar. Closing it only hides it.
+#include <windows.h>
+
+#include "app/skin.h"
+#include "engine/test_run.h"
+#include "ui/controls.h"
+#include "ui/skin_background.h"
+#include "ui/window.h"
+
+class TTidewellTestWindow : public ui::Window {
+  public:
+    static constexpr const wchar_t* kClassName = L"TTidewellTestWindow";
+    static constexpr int kTestResultsId = 100;
+    static constexpr int kStatusBarId = 101;
+
+    TTidewellTestWindow(const TestRunListing& listing, const Skin& skin, const ui::Fonts& fonts)
+        : listing_(listing), skin_(skin), fonts_(fonts) {}
+    ~TTidewellTestWindow() override;
+
+    bool Open(HWND owner, HICON icon);
+    // Shows the window, restored when minimised, in front.
+    void ShowInFront();
+    // The listing changed: the text box and the status bar follow.
+    void ListingChanged(TestRunListing::Change change, std::size_t index, std::size_t count);
+
+    HWND TestResults() const { return testResults_; }
+    HWND StatusBar() const { return statusBar_; }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void Layout();
+    void AppendLines(std::size_t index, std::size_t count);
+
+    const TestRunListing& listing_;
+    const Skin& skin_;
+    const ui::Fonts& fonts_;
+    ui::SkinBackground background_;
+    HWND testResults_ = nullptr;
+    HWND statusBar_ = nullptr;
+    ui::UniqueFont listingFont_;
+};

@@ -1,0 +1,90 @@
+// poke: drives a running Tidewell from scripts (screenshots, benchmarks), as another program
+// would: it finds the window by its class and posts messages to it. Windows builds only.
+//   poke wait [SECONDS]      until the main window is visible; prints "x y width height"
+//   poke rect [CLASS]        the rectangle of the main window (or of a window of CLASS)
+//   poke wait-class CLASS [SECONDS]
+//   poke click ID            a click on the control ID of the main window
+//   poke close               WM_CLOSE
+//   poke pid                 the Windows process id of the main window
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+HWND MainWindow() {
+    return FindWindowW(L"Tidewell", nullptr);
+}
+
+struct Search {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindById(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    if (GetDlgCtrlID(child) == search->id) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int PrintRect(HWND window) {
+    RECT r;
+    if (!window || !GetWindowRect(window, &r))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+HWND WaitFor(const wchar_t* className, double seconds, bool visible) {
+    for (int i = 0; i < static_cast<int>(seconds * 20); ++i) {
+        HWND window = FindWindowW(className, nullptr);
+        if (window && (!visible || IsWindowVisible(window)))
+            return window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2)
+        return 2;
+    std::wstring command = argv[1];
+    if (command == L"wait") {
+        double seconds = argc > 2 ? _wtof(argv[2]) : 30;
+        return PrintRect(WaitFor(L"Tidewell", seconds, true));
+    }
+    if (command == L"wait-class" && argc > 2) {
+        double seconds = argc > 3 ? _wtof(argv[3]) : 30;
+        return PrintRect(WaitFor(argv[2], seconds, true));
+    }
+    if (command == L"rect")
+        return PrintRect(argc > 2 ? FindWindowW(argv[2], nullptr) : MainWindow());
+    HWND main = MainWindow();
+    if (!main)
+        return 1;
+    if (command == L"click" && argc > 2) {
+        Search search{_wtoi(argv[2]), nullptr};
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            return 1;
+        PostMessageW(GetParent(search.found), WM_COMMAND, MAKEWPARAM(search.id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(search.found));
+        return 0;
+    }
+    if (command == L"close")
+        return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == L"pid") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(main, &pid);
+        std::printf("%lu\n", pid);
+        return 0;
+    }
+    return 2;
+}
