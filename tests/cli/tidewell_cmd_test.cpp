@@ -1,0 +1,235 @@
+// TidewellCmd.exe as a process: copied from the build (drive T:) into a program folder of its
+// own with its own tidewell.ini, run with command lines, judged by its exit code, its output and
+// what it leaves in the registry, the files and tidewell.log.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "catalogue/settings.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "support/child_process.h"
+#include "support/scoped_registry_key.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using testing_support::ChildProcessResult;
+using testing_support::ScopedRegistryKey;
+using testing_support::TempFolder;
+
+std::string BuildDrive() {
+    std::string drive = platform::EnvironmentVariable("TIDEWELL_TEST_BUILD_DRIVE");
+    return drive.empty() ? "T:\\" : platform::WithTrailingBackslash(drive);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+class ProgramFolder {
+  public:
+    explicit ProgramFolder(const std::string& options) {
+        auto exe = platform::ReadWholeFile(BuildDrive() + "TidewellCmd.exe");
+        EXPECT_TRUE(exe) << "TidewellCmd.exe is not in the build on " << BuildDrive();
+        exe_ = folder_.AddFile("TidewellCmd.exe", exe.value_or(""));
+        ini_ = folder_.AddFile("tidewell.ini",
+                               "[" + CurrentUserSectionPrefix() + ".Options]\r\n" + options);
+    }
+    ChildProcessResult Run(const std::string& args, const std::string& input = "") const {
+        return testing_support::RunChildProcess("\"" + exe_ + "\" " + args, input);
+    }
+    std::string Ini() const { return platform::ReadWholeFile(ini_).value_or(""); }
+    std::string Log() const {
+        return platform::ReadWholeFile(folder_.Path() + "tidewell.log").value_or("");
+    }
+    std::string Path() const { return folder_.Path(); }
+
+  private:
+    TempFolder folder_;
+    std::string exe_, ini_;
+};
+
+TEST(TidewellCmd, RefusesBadArgumentsWithAMessage) {
+    ProgramFolder program("");
+    struct Case {
+        const char* args;
+        const char* says;
+    };
+    for (const Case& c : {Case{"", "no command"}, Case{"scrub", "unknown command 'scrub'"},
+                          Case{"wash --level 9", "0 to 7"}, Case{"test --level=-1", "0 to 7"},
+                          Case{"wash --frobnicate", "unknown option"},
+                          Case{"list --only wlitWin_Clipboard", "list takes no"}}) {
+        ChildProcessResult r = program.Run(c.args);
+        ASSERT_TRUE(r.started);
+        EXPECT_EQ(r.exitCode, 2u) << c.args;
+        EXPECT_NE(r.errors.find(c.says), std::string::npos) << c.args << ": " << r.errors;
+        EXPECT_EQ(r.output, "") << c.args;
+    }
+    ChildProcessResult help = program.Run("--help");
+    EXPECT_EQ(help.exitCode, 0u);
+    EXPECT_NE(help.output.find("Usage: TidewellCmd"), std::string::npos);
+}
+
+TEST(TidewellCmd, OnlyRefusesAnUnknownIdentifierAndWashesNothing) {
+    ScopedRegistryKey run(RootKey::CurrentUser,
+                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
+    run.SetString("a", "calc\\1");
+    run.SetString("MRUList", "a");
+    ProgramFolder program("");
+    ChildProcessResult r = program.Run("wash --yes --only wlitWin_Run_History,wlitNo_Such_Thing");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.errors.find("unknown object identifier 'wlitNo_Such_Thing'"), std::string::npos)
+        << r.errors;
+    EXPECT_TRUE(run.HasValue("a"));
+}
+
+TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
+    ProgramFolder program(
+        "wlitWin_Clipboard=1\r\nwlitIE_History=0\r\n"
+        "[Objects]\r\nCount=1\r\n[Object_1]\r\nDisplayName=Old reports\r\nSelected=1\r\n");
+    const std::string iniBefore = program.Ini();
+    ChildProcessResult r = program.Run("list");
+    ASSERT_EQ(r.exitCode, 0u) << r.errors;
+    std::vector<std::string> lines = Lines(r.output);
+    ASSERT_EQ(lines.size(), 1u + 82u + 1u) << r.output;  // header, built-in, one user object
+    auto fields = [](const std::string& line) {
+        std::smatch m;
+        std::regex_match(line, m, std::regex(R"((\S+)\s+(yes|no)\s+(yes|no)\s+(.*))"));
+        return std::vector<std::string>{m[1], m[2], m[3], m[4]};
+    };
+    EXPECT_EQ(fields(lines[1])[0], "wlitIE_Visited_Typed_Urls");
+    EXPECT_EQ(fields(lines[1 + wlitIE_History])[1], "no");
+    EXPECT_EQ(fields(lines[1 + wlitWin_Clipboard])[1], "yes");
+    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[1], "yes");  // by default
+    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[2], "yes");
+    EXPECT_EQ(fields(lines[83]), (std::vector<std::string>{"user:1", "yes", "yes", "Old reports"}));
+    EXPECT_EQ(program.Ini(), iniBefore);
+    // The log was opened and closed as the program does, even for a listing.
+    EXPECT_NE(program.Log().find("**** Tidewell started at "), std::string::npos);
+    EXPECT_NE(program.Log().find("**** Tidewell closed at "), std::string::npos);
+}
+
+// The counted lines of a test listing (one per entry a wash would remove), by object header.
+std::map<std::string, int> ListedEntries(const std::vector<std::string>& listing) {
+    std::map<std::string, int> counts;
+    std::string object;
+    for (const std::string& line : listing) {
+        if (line.rfind("**** ", 0) == 0)
+            object = line;
+        else if (!object.empty() && (line.rfind("DEL ", 0) == 0 || line.rfind("BLR ", 0) == 0 ||
+                                     line.rfind("CLR ", 0) == 0))
+            ++counts[object];
+    }
+    return counts;
+}
+
+// "... N items found to wash, total size B bytes (...)" / "... N items washed, total size ...".
+std::pair<std::string, std::string> Totals(const std::string& line) {
+    std::smatch m;
+    std::regex_search(
+        line, m, std::regex(R"((\d+) items (?:found to wash|washed), total size (\d+) bytes)"));
+    return {m[1], m[2]};
+}
+
+TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
+    const std::string explorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+    ScopedRegistryKey run(RootKey::CurrentUser, explorer + "RunMRU");
+    run.SetString("a", "notepad C:\\diary.txt\\1");
+    run.SetString("b", "cmd\\1");
+    run.SetString("z", "not named by the list");
+    run.SetString("MRUList", "ba");
+    ScopedRegistryKey player(RootKey::CurrentUser, "Software\\Microsoft\\MediaPlayer\\Player");
+    player.SetString("File0", "C:\\music\\a.mp3", "RecentFileList");
+    player.SetString("File1", "C:\\music\\b.mp3", "RecentFileList");
+    player.SetString("Url0", "http://radio.example/", "RecentURLList");
+    const std::string temp = platform::WindowsFolder() + "Temp\\";
+    const std::string planted = temp + "tidewell-cli-test\\";
+    platform::CreateFolderTree(planted + "deeper\\");
+    platform::WriteWholeFile(planted + "setup.tmp", std::string(3000, 'x'));
+    platform::WriteWholeFile(planted + "deeper\\cache.bin", std::string(70000, 'y'));
+
+    ProgramFolder program("LogActivities=1\r\nWashBlurMode=1\r\n");
+    const std::string only =
+        "--only wlitWin_Run_History,wlitWin_Media_Player,wlitWin_Temporary_Files";
+    ChildProcessResult test = program.Run("test " + only);
+    ASSERT_EQ(test.exitCode, 0u) << test.errors;
+    std::vector<std::string> listing = Lines(test.output);
+    ASSERT_GE(listing.size(), 10u);
+    EXPECT_EQ(listing.front(), ">>>>");
+    EXPECT_NE(listing[1].find("Wash Level \"2 #0 Overwrite & Delete\""), std::string::npos);
+    EXPECT_EQ(listing[listing.size() - 2], "<<<<");
+    const std::string& status = listing.back();
+    EXPECT_EQ(status.rfind("Tidewell Test Run done, ", 0), 0u) << status;
+    // The test run changed nothing and logged no wash lines.
+    EXPECT_TRUE(run.HasValue("a"));
+    EXPECT_TRUE(platform::FileExists(planted + "deeper\\cache.bin"));
+    EXPECT_EQ(program.Log().find("Washing:"), std::string::npos);
+
+    std::map<std::string, int> listed = ListedEntries(listing);
+    EXPECT_EQ(listed["**** wlitWin_Run_History ****"], 3);  // b, a and the cleared MRUList
+    EXPECT_EQ(listed["**** wlitWin_Media_Player ****"], 3);
+    EXPECT_GE(listed["**** wlitWin_Temporary_Files ****"], 4);  // 2 files, 2 folders at least
+    for (const std::string& line : listing) {
+        if (line.rfind("BLR " + planted, 0) != 0)
+            continue;
+        EXPECT_TRUE(line.find(" 68 Kb") != std::string::npos ||
+                    line.find(" 3 Kb") != std::string::npos ||
+                    line.find(" 0 Kb (folder)") != std::string::npos)
+            << line;
+    }
+
+    ChildProcessResult wash = program.Run("wash " + only);
+    ASSERT_EQ(wash.exitCode, 0u) << wash.errors;
+    std::vector<std::string> washed = Lines(wash.output);
+    ASSERT_EQ(washed.size(), 4u) << wash.output;
+    const std::regex objectLine(R"(\d\d:\d\d:\d\d Washing: (.+) \{(\d+)/[0-9.]+ [KMG]b\})");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(washed[0], m, objectLine)) << washed[0];
+    EXPECT_EQ(m[1], "Windows Media Player History");
+    EXPECT_EQ(m[2], "3");
+    ASSERT_TRUE(std::regex_match(washed[1], m, objectLine)) << washed[1];
+    EXPECT_EQ(m[1], "Windows Run History");
+    EXPECT_EQ(m[2], "3");
+    ASSERT_TRUE(std::regex_match(washed[2], m, objectLine)) << washed[2];
+    EXPECT_EQ(m[1], "Windows Temporary Files");
+    EXPECT_EQ(std::stoi(m[2]), listed["**** wlitWin_Temporary_Files ****"]);
+    EXPECT_EQ(Totals(washed[3]), Totals(status)) << washed[3] << " / " << status;
+
+    // What was listed is gone; what was not named stays.
+    EXPECT_FALSE(run.HasValue("a"));
+    EXPECT_FALSE(run.HasValue("b"));
+    EXPECT_TRUE(run.HasValue("z"));
+    EXPECT_FALSE(player.HasValue("File0", "RecentFileList"));
+    EXPECT_FALSE(player.HasValue("Url0", "RecentURLList"));
+    EXPECT_FALSE(platform::PathExists(planted));
+    EXPECT_TRUE(platform::FolderExists(temp));
+    // "Log Activities" is on: the same lines are in the log.
+    const std::string log = program.Log();
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_NE(log.find(washed[i] + "\r\n"), std::string::npos) << washed[i];
+}
+
+TEST(TidewellCmd, LeavesTheLogWithoutWashLinesWhenLoggingIsOff) {
+    ScopedRegistryKey run(RootKey::CurrentUser,
+                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
+    run.SetString("a", "calc\\1");
+    run.SetString("MRUList", "a");
+    ProgramFolder program("LogActivities=0\r\n");
+    ChildProcessResult wash = program.Run("wash --level 0 --only wlitWin_Run_History");
+    ASSERT_EQ(wash.exitCode, 0u) << wash.errors;
+    EXPECT_NE(wash.output.find(" Washing: Windows Run History {2/"), std::string::npos)
+        << wash.output;
+    EXPECT_FALSE(run.HasValue("a"));
+    const std::string log = program.Log();
+    EXPECT_NE(log.find("**** Tidewell started at "), std::string::npos);
+    EXPECT_EQ(log.find("Washing:"), std::string::npos);
+}
+
+}  // namespace
