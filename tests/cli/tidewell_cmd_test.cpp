@@ -8,6 +8,7 @@
 #include "catalogue/settings.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "platform/text.h"
 #include "support/child_process.h"
 #include "support/scoped_registry_key.h"
 #include "support/temp_folder.h"
@@ -33,14 +34,20 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+std::string Utf16File(const std::string& text) {
+    std::wstring wide = L"\xFEFF" + platform::Utf8ToWide(text);
+    return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+}
+
 class ProgramFolder {
   public:
     explicit ProgramFolder(const std::string& options) {
         auto exe = platform::ReadWholeFile(BuildDrive() + "TidewellCmd.exe");
         EXPECT_TRUE(exe) << "TidewellCmd.exe is not in the build on " << BuildDrive();
         exe_ = folder_.AddFile("TidewellCmd.exe", exe.value_or(""));
-        ini_ = folder_.AddFile("tidewell.ini",
-                               "[" + CurrentUserSectionPrefix() + ".Options]\r\n" + options);
+        // Stored as UTF-16, as the program stores its own settings: any name survives.
+        ini_ = folder_.AddFile("tidewell.ini", Utf16File("[" + CurrentUserSectionPrefix() +
+                                                         ".Options]\r\n" + options));
     }
     ChildProcessResult Run(const std::string& args, const std::string& input = "") const {
         return testing_support::RunChildProcess("\"" + exe_ + "\" " + args, input);
@@ -93,7 +100,7 @@ TEST(TidewellCmd, OnlyRefusesAnUnknownIdentifierAndWashesNothing) {
 TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
     ProgramFolder program(
         "wlitWin_Clipboard=1\r\nwlitIE_History=0\r\n"
-        "[Objects]\r\nCount=1\r\n[Object_1]\r\nDisplayName=Old reports\r\nSelected=1\r\n");
+        "[Objects]\r\nCount=1\r\n[Object_1]\r\nDisplayName=Büro ☂ Ελλάδα\r\nSelected=1\r\n");
     const std::string iniBefore = program.Ini();
     ChildProcessResult r = program.Run("list");
     ASSERT_EQ(r.exitCode, 0u) << r.errors;
@@ -109,7 +116,9 @@ TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
     EXPECT_EQ(fields(lines[1 + wlitWin_Clipboard])[1], "yes");
     EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[1], "yes");  // by default
     EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[2], "yes");
-    EXPECT_EQ(fields(lines[83]), (std::vector<std::string>{"user:1", "yes", "yes", "Old reports"}));
+    // Redirected output is UTF-8, whatever the code page.
+    EXPECT_EQ(fields(lines[83]),
+              (std::vector<std::string>{"user:1", "yes", "yes", "Büro ☂ Ελλάδα"}));
     EXPECT_EQ(program.Ini(), iniBefore);
     // The log was opened and closed as the program does, even for a listing.
     EXPECT_NE(program.Log().find("**** Tidewell started at "), std::string::npos);
