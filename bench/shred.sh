@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the shredder benchmark (bench/shred) under a fresh sandboxed Wine prefix. Build first:
 #   scripts/build native win64
-#   bench/shred.sh [size in MiB, default 256] [rounds, default 1]
+#   bench/shred.sh [size in MiB, default 256] [rounds, default 3]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="${TIDEWELL_BUILD_DIR:-$root/build}"

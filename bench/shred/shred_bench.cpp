@@ -1,8 +1,10 @@
 // Shreds a large file at each of the eight wash levels and compares the time with a plain
 // reference measured in the same run: the same number of passes of 1 MiB WriteFile calls over
 // the file, the same flushes, the same truncation and delete, through the same system.
-//   bench_shred [size in MiB, default 256] [rounds, default 1]
-// Prints one line per level and the ratio shred / reference (goal: at most 1.15).
+//   bench_shred [size in MiB, default 256] [rounds, default 3]
+// Each round times the shred and its reference one right after the other (in alternating
+// order), so a change of the machine's load hits both; a level's ratio is the median of its
+// rounds' ratios shred / reference (goal: at most 1.15).
 #include <windows.h>
 
 #include <algorithm>
@@ -80,17 +82,23 @@ bool Reference(const std::string& path, const WashLevelSettings& level) {
     return DeleteFileW(wide.c_str()) != 0;
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const unsigned long long mib = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 256;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     const unsigned long long bytes = mib << 20;
     const std::string folder = platform::TempFolder() + "tidewell-bench-shred\\";
     platform::CreateFolderTree(folder);
     const std::string path = folder + "victim.bin";
 
-    std::printf("shred benchmark: %llu MiB file, best of %d round(s) per level\n", mib, rounds);
+    std::printf("shred benchmark: %llu MiB file, median of %d round(s) per level\n", mib, rounds);
     std::printf("%-4s %4s %8s %6s %10s %10s %7s\n", "lvl", "mode", "strength", "passes", "shred s",
                 "ref s", "ratio");
     bool allWithin = true;
@@ -100,8 +108,9 @@ int main(int argc, char** argv) {
         settings.WashMode = level.WashMode;
         settings.WashStrength = level.WashStrength;
         settings.ShredDelete = true;
-        double shred = 1e30, reference = 1e30;
+        std::vector<double> shreds, references, ratios;
         for (int round = 0; round < rounds; ++round) {
+            double shred = 0, reference = 0;
             // Alternate the order so that neither side always runs on a warmer system.
             for (int side = 0; side < 2; ++side) {
                 bool shredSide = (side == 0) == (round % 2 == 0);
@@ -117,10 +126,13 @@ int main(int argc, char** argv) {
                                  shredSide ? "shred" : "reference");
                     return 2;
                 }
-                (shredSide ? shred : reference) = std::min(shredSide ? shred : reference, took);
+                (shredSide ? shred : reference) = took;
             }
+            shreds.push_back(shred);
+            references.push_back(reference);
+            ratios.push_back(reference > 0 ? shred / reference : 0);
         }
-        double ratio = reference > 0 ? shred / reference : 0;
+        const double ratio = Median(ratios);
         // Deleting alone takes milliseconds; its ratio is noise, not a goal.
         bool counted = OverwritePassCount(level.WashMode) > 0;
         if (counted && ratio > 1.15)
@@ -128,8 +140,8 @@ int main(int argc, char** argv) {
         std::string name = ShortLevelName(index);
         name = name.substr(0, name.find(' '));  // "3M"
         std::printf("%-4s %4d %8d %6d %10.3f %10.3f %7.3f%s\n", name.c_str(), level.WashMode,
-                    level.WashStrength, OverwritePassCount(level.WashMode), shred, reference, ratio,
-                    counted ? "" : "  (delete only)");
+                    level.WashStrength, OverwritePassCount(level.WashMode), Median(shreds),
+                    Median(references), ratio, counted ? "" : "  (delete only)");
         std::fflush(stdout);
     }
     platform::RemoveFolderAt(folder);

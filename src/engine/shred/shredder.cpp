@@ -152,12 +152,18 @@ std::string RenameByMode(const std::string& path, int mode, bool keepDots, Shred
     return current;
 }
 
+// Deletes a file when ShredDelete is set, its attributes first reset to archive alone
+// (read-only refuses the delete). Success when there is nothing to delete.
 bool DeleteIfShredDelete(const std::string& path, const ShredSettings& settings) {
-    if (!settings.ShredDelete || !platform::PathExists(path))
+    if (!settings.ShredDelete)
         return true;
-    if (platform::FolderExists(path))
+    auto attributes = platform::FileAttributes(path);
+    if (!attributes)
+        return true;
+    if (*attributes & (file_attr::kDirectory | file_attr::kReparsePoint))
         return false;  // not a file
-    platform::SetFileAttributesTo(path, file_attr::kArchive);
+    if (*attributes != file_attr::kArchive)
+        platform::SetFileAttributesTo(path, file_attr::kArchive);
     return platform::DeleteFileAt(path);
 }
 
@@ -180,10 +186,12 @@ bool FolderIsEmpty(const std::string& folder) {
 
 bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObserver* observer) {
     const int mode = settings.WashMode;
-    if (mode < 1 || mode > 4 || IsLink(path))
+    if (mode < 1 || mode > 4)
         return false;
     if (mode == 1)
-        return DeleteIfShredDelete(path, settings);
+        return DeleteIfShredDelete(path, settings);  // one look at the file, then the delete
+    if (IsLink(path))
+        return false;
     Events events(observer);
     ShredRandom random;
     const bool exists = platform::FileExists(path);
