@@ -152,19 +152,17 @@ std::string RenameByMode(const std::string& path, int mode, bool keepDots, Shred
     return current;
 }
 
-// Deletes a file when ShredDelete is set, its attributes first reset to archive alone
-// (read-only refuses the delete). Success when there is nothing to delete.
+// Deletes a file when ShredDelete is set. Success when there is nothing to delete.
 bool DeleteIfShredDelete(const std::string& path, const ShredSettings& settings) {
-    if (!settings.ShredDelete)
-        return true;
+    if (!settings.ShredDelete || platform::DeleteFileAt(path))
+        return true;  // the usual case takes one call
     auto attributes = platform::FileAttributes(path);
     if (!attributes)
         return true;
     if (*attributes & (file_attr::kDirectory | file_attr::kReparsePoint))
         return false;  // not a file
-    if (*attributes != file_attr::kArchive)
-        platform::SetFileAttributesTo(path, file_attr::kArchive);
-    return platform::DeleteFileAt(path);
+    // Read-only refuses the delete: reset the attributes to archive alone and try again.
+    return platform::SetFileAttributesTo(path, file_attr::kArchive) && platform::DeleteFileAt(path);
 }
 
 bool RemoveFolderIfShredDelete(const std::string& path, const ShredSettings& settings) {

@@ -311,6 +311,7 @@ TEST(Shredder, LinksAreLeftAlone) {
     Trace trace;
     EXPECT_FALSE(ShredFolder(temp.Path() + "link\\", Level(2, 3), &trace));
     EXPECT_FALSE(ShredFile(temp.Path() + "link", Level(2, 3), &trace));
+    EXPECT_FALSE(ShredFile(temp.Path() + "link", Level(1, 1), &trace));
     EXPECT_TRUE(trace.renames.empty());
     EXPECT_TRUE(platform::FolderExists(target));
     EXPECT_TRUE(temp.Exists("link"));
