@@ -187,15 +187,16 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     if (mode < 1 || mode > 4)
         return false;
     if (mode == 1)
-        return DeleteIfShredDelete(path, settings);  // one look at the file, then the delete
-    if (IsLink(path))
+        return DeleteIfShredDelete(path, settings);
+    const auto attributes = platform::FileAttributes(path);
+    if (attributes && (*attributes & file_attr::kReparsePoint))
         return false;
     Events events(observer);
     ShredRandom random;
-    const bool exists = platform::FileExists(path);
+    const bool exists = attributes && !(*attributes & file_attr::kDirectory);
     const bool cleared = exists && Overwrite(path, settings, random, events);
     if (!settings.ShredDelete)
-        return cleared || !platform::PathExists(path);  // nothing there to clear
+        return cleared || !attributes;  // nothing there to clear
     std::string current = exists ? RenameByMode(path, mode, true, random, events) : path;
     return DeleteIfShredDelete(current, settings);
 }
