@@ -165,6 +165,7 @@ TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
     platform::WriteWholeFile(planted + "deeper\\cache.bin", std::string(70000, 'y'));
 
     ProgramFolder program("LogActivities=1\r\nWashBlurMode=1\r\n");
+    const std::string iniBefore = program.Ini();
     const std::string only =
         "--only wlitWin_Run_History,wlitWin_Media_Player,wlitWin_Temporary_Files";
     ChildProcessResult test = program.Run("test " + only);
@@ -219,6 +220,7 @@ TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
     EXPECT_FALSE(player.HasValue("Url0", "RecentURLList"));
     EXPECT_FALSE(platform::PathExists(planted));
     EXPECT_TRUE(platform::FolderExists(temp));
+    EXPECT_EQ(program.Ini(), iniBefore);  // --only chose for this run; the selection stays
     // "Log Activities" is on: the same lines are in the log.
     const std::string log = program.Log();
     for (std::size_t i = 0; i < 3; ++i)
