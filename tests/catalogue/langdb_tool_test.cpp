@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "catalogue/language_texts.h"
+#include "app/design_texts.h"
 #include "catalogue/wash_object_types.h"
+#include "design_rows.h"
 #include "lang_build.h"
 #include "lang_source.h"
 #include "plugin_source.h"
@@ -139,6 +141,7 @@ TEST(LangdbTool, TheShippedSourcesAreCompleteInEveryLanguage) {
         translations.push_back(Parse(ReadSource(name)));
     LanguageSource english = Parse(ReadSource("english.txt"));
     std::string error;
+    ASSERT_TRUE(langdb::AddMainFormDesignRows(english, error)) << error;
     std::string bytes = langdb::BuildLanguageFile(english, translations, true, error);
     ASSERT_FALSE(bytes.empty()) << error;
     TGBObject db;
@@ -158,6 +161,23 @@ TEST(LangdbTool, TheShippedSourcesAreCompleteInEveryLanguage) {
     EXPECT_EQ(LanguageTable(db, "MainForm", 44).Text(10100, ""), "IE Visited & Typed URLs");
     EXPECT_EQ(LanguageTable(db, "MainForm", 44).Text(10157, ""), "Windows Run History");
     EXPECT_EQ(LanguageTable(db, "MainForm", 49).Text(1213, ""), "Ja");
+    // The window's own design-time rows, in English and translated, items after their tag.
+    LanguageTable english44(db, "MainForm", 44), german(db, "MainForm", 49);
+    EXPECT_EQ(english44.Text(530, ""), "Go..");
+    EXPECT_EQ(english44.Hint(english44.RowOfTag(530)), DesignHint(530));
+    EXPECT_EQ(german.Text(530, ""), "Los..");
+    EXPECT_EQ(german.Items(250, 5).size(), 5u);
+    EXPECT_EQ(german.Items(250, 5)[0], "Bereinigungsobjekte");
+    for (int id : {31, 33, 39, 49})
+        for (const std::string& level : LanguageTable(db, "MainForm", id).Items(511, 8))
+            EXPECT_NE(level.find(" - "), std::string::npos) << level;  // the short name ends there
+}
+
+TEST(LangdbTool, TheEnglishSourceMayNotRepeatADesignRow) {
+    LanguageSource english = Parse(kEnglish);  // holds 530, a design-time row
+    std::string error;
+    EXPECT_FALSE(langdb::AddMainFormDesignRows(english, error));
+    EXPECT_NE(error.find("530"), std::string::npos);
 }
 
 TEST(LangdbTool, PluginSourceBecomesRecords) {

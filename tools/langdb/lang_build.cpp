@@ -1,5 +1,6 @@
 #include "lang_build.h"
 
+#include <algorithm>
 #include <map>
 
 #include "catalogue/language_texts.h"
@@ -26,13 +27,35 @@ GbTableSource ContentsTable(const std::vector<const LanguageSource*>& languages)
     return t;
 }
 
-GbTableSource EmptyTextTable(const std::string& name) {
+// The columns are as wide as the longest text of any language needs (at most 255 bytes; a
+// longer text is refused when the table is written).
+struct TextWidths {
+    std::uint16_t caption = 1, hint = 1;
+};
+
+std::uint16_t Fit(std::size_t bytes, std::uint16_t width) {
+    return static_cast<std::uint16_t>(
+        std::min<std::size_t>(std::max<std::size_t>(bytes, width), kCaptionBytes));
+}
+
+TextWidths WidthsFor(const std::vector<const LanguageSource*>& languages) {
+    TextWidths widths;
+    for (const LanguageSource* language : languages)
+        for (const WindowTexts& window : language->windows)
+            for (const TextRow& row : window.rows) {
+                widths.caption = Fit(row.caption.size(), widths.caption);
+                widths.hint = Fit(row.hint.value_or("").size(), widths.hint);
+            }
+    return widths;
+}
+
+GbTableSource EmptyTextTable(const std::string& name, const TextWidths& widths) {
     GbColumn tag;
     tag.name = lang_db::kTag;
     tag.type = gb_type::kInteger;
     return {name,
-            {tag, TextColumn(lang_db::kCaption, kCaptionBytes),
-             TextColumn(lang_db::kHint, kCaptionBytes)},
+            {tag, TextColumn(lang_db::kCaption, widths.caption),
+             TextColumn(lang_db::kHint, widths.hint)},
             {}};
 }
 
@@ -72,6 +95,7 @@ std::string BuildLanguageFile(const LanguageSource& english,
     for (const LanguageSource& t : translations)
         languages.push_back(&t);
     std::vector<GbTableSource> tables{ContentsTable(languages)};
+    const TextWidths widths = WidthsFor(languages);
 
     for (const LanguageSource* language : languages) {
         for (const WindowTexts& window : english.windows) {
@@ -85,7 +109,8 @@ std::string BuildLanguageFile(const LanguageSource& english,
             std::map<int, const TextRow*> byTag;
             for (const TextRow& row : own->rows)
                 byTag[row.tag] = &row;
-            GbTableSource table = EmptyTextTable(window.name + " (" + language->country + ")");
+            GbTableSource table =
+                EmptyTextTable(window.name + " (" + language->country + ")", widths);
             for (const TextRow& englishRow : window.rows) {
                 const TextRow& row = *byTag[englishRow.tag];
                 table.rows.push_back(

@@ -7,8 +7,8 @@
 
 namespace langdb {
 
-// Column sizes of the text tables: a caption or hint holds at most 255 bytes (what a read
-// gives back).
+// A caption or hint holds at most 255 bytes (what a read gives back); the columns are only as
+// wide as the longest text needs.
 constexpr std::uint16_t kCaptionBytes = 255;
 
 // The "Contents" table lists English first, then the translations in the order given; each

@@ -3,7 +3,8 @@
 //   langdb lng [--plain] OUT.lng ENGLISH.txt [TRANSLATION.txt ...]
 //   langdb dat [--plain] OUT.dat PLUGINS.txt [MORE.txt ...]
 //
-// Texts are stored rotated unless --plain is given. The source formats are described in
+// The main window's English texts come from src/app/design_texts.cpp; the English source adds
+// the rest. Texts are stored rotated unless --plain is given. The source formats are described in
 // lang_source.h and plugin_source.h, the record file's layout in catalogue/record_file.h.
 #include <cstdio>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "design_rows.h"
 #include "lang_build.h"
 #include "lang_source.h"
 #include "plugin_source.h"
@@ -59,6 +61,8 @@ int BuildLanguage(const std::string& out, const std::vector<std::string>& source
     langdb::LanguageSource english = std::move(languages.front());
     languages.erase(languages.begin());
     std::string error;
+    if (!langdb::AddMainFormDesignRows(english, error))
+        return Fail(error);
     std::string bytes = langdb::BuildLanguageFile(english, languages, rotate, error);
     if (bytes.empty())
         return Fail(error);
