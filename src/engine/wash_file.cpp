@@ -56,13 +56,17 @@ class FolderListings {
             all_ = ListFolder(folder_ + "*.*");
         return *all_;
     }
-    std::vector<FileEntry> Matching(const std::string& mask) {
-        return mask == "*.*" ? All() : ListFolder(folder_ + mask);
+    const std::vector<FileEntry>& Matching(const std::string& mask) {
+        if (mask == "*.*")
+            return All();
+        matching_ = ListFolder(folder_ + mask);
+        return matching_;
     }
 
   private:
     const std::string& folder_;
     std::optional<std::vector<FileEntry>> all_;
+    std::vector<FileEntry> matching_;
 };
 
 struct FolderOutcome {
@@ -79,8 +83,9 @@ class FolderWasher {
 
     FolderOutcome Wash(const std::string& folder, const std::string& canonical,
                        const std::string& mask, const std::string& exclusions, bool deleteItself,
-                       bool includeSubfolders) {
-        if (Refused(folder, canonical, mask, includeSubfolders))
+                       bool includeSubfolders, bool listedAsPlainFolder = false) {
+        // A subfolder its parent's listing showed as no link needs no second look.
+        if (Refused(folder, canonical, mask, includeSubfolders, !listedAsPlainFolder))
             return {};
         FolderListings listings(folder);
         if (includeSubfolders) {
@@ -98,8 +103,8 @@ class FolderWasher {
 
   private:
     bool Refused(const std::string& folder, const std::string& canonical, const std::string& mask,
-                 bool includeSubfolders) {
-        if (IsLink(folder)) {
+                 bool includeSubfolders, bool mayBeLink) {
+        if (mayBeLink && IsLink(folder)) {
             Refuse("Refused to wash " + folder +
                    ": it is a link (junction or symbolic link), which a wash never follows");
             return true;
@@ -150,7 +155,7 @@ class FolderWasher {
                        const std::string& exclusions) {
         std::string sub = folder + entry.name + "\\";
         FolderOutcome outcome =
-            Wash(sub, canonical + entry.name + "\\", mask, exclusions, delete_, true);
+            Wash(sub, canonical + entry.name + "\\", mask, exclusions, delete_, true, true);
         if (outcome.gone)
             MarkGone(sub);
     }
@@ -188,24 +193,25 @@ class FolderWasher {
                 !Walkable(folder, entry, exclusions))
                 continue;
             std::string path = folder + entry.name;
-            if (!scope_.Confirm(prompt_, (delete_ ? "Delete " : "Clear ") + path + " ?"))
+            // The question is only put together when it is asked.
+            if (prompt_ && !scope_.Confirm(prompt_, (delete_ ? "Delete " : "Clear ") + path + " ?"))
                 continue;
-            if (!DestroyFile(path, entry.size))
+            if (!DestroyFile(path, entry))
                 continue;
             scope_.Count(entry.size);
         }
     }
 
-    bool DestroyFile(const std::string& path, std::uint64_t size) {
+    bool DestroyFile(const std::string& path, const FileEntry& entry) {
         if (scope_.Testing()) {
-            scope_.Report(WashActionKind::Blur, path + " " + FormatSizeText(size));
+            scope_.Report(WashActionKind::Blur, path + " " + FormatSizeText(entry.size));
             if (delete_)
                 MarkGone(path);
             return true;
         }
         scope_.Report(WashActionKind::Blur, path);
         BusyWhileDestroying busy(scope_);
-        return ShredFile(path, scope_.Ctx.Shred);
+        return ShredListedFile(path, entry.attributes, scope_.Ctx.Shred);
     }
 
     // A test run removes nothing, so it asks whether the real run would find the folder empty.

@@ -201,6 +201,16 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     return DeleteIfShredDelete(current, settings);
 }
 
+bool ShredListedFile(const std::string& path, std::uint32_t attributes,
+                     const ShredSettings& settings, ShredObserver* observer) {
+    if (settings.WashMode != 1 || !settings.ShredDelete)
+        return ShredFile(path, settings, observer);
+    if (attributes & (file_attr::kReparsePoint | file_attr::kDirectory))
+        return false;
+    // A read-only file refuses the delete; ShredFile clears the attribute and tries again.
+    return platform::DeleteFileAt(path) || ShredFile(path, settings, observer);
+}
+
 bool ShredFolder(const std::string& path, const ShredSettings& settings, ShredObserver* observer) {
     const int mode = settings.WashMode;
     const std::string folder = platform::WithTrailingBackslash(path);

@@ -1,5 +1,6 @@
 #pragma once
 // Destroys one file or one empty folder according to the wash level's mode and strength.
+#include <cstdint>
 #include <string>
 
 #include "engine/shred/shred_settings.h"
@@ -23,6 +24,12 @@ class ShredObserver {
 // open for writing is still renamed and deleted; a link is left alone (false).
 bool ShredFile(const std::string& path, const ShredSettings& settings,
                ShredObserver* observer = nullptr);
+
+// ShredFile for a file that a directory listing has just shown with `attributes`. A walk knows
+// them already, so deleting without overwriting (mode 1) makes no call but the delete itself;
+// only when that fails does the file go the whole way of ShredFile. Other modes are ShredFile.
+bool ShredListedFile(const std::string& path, std::uint32_t attributes,
+                     const ShredSettings& settings, ShredObserver* observer = nullptr);
 
 // Removes one folder (path ends with a backslash) if it is empty, renaming it first by mode.
 // False for a folder that is not empty and for a link.

@@ -316,3 +316,28 @@ TEST(Shredder, LinksAreLeftAlone) {
     EXPECT_TRUE(platform::FolderExists(target));
     EXPECT_TRUE(temp.Exists("link"));
 }
+
+// A walk hands over the attributes its listing showed; deleting only then makes no other call.
+TEST(Shredder, ListedFilesAreDeletedByTheirListedAttributes) {
+    TempFolder temp;
+    std::string plain = temp.AddFile("plain.txt");
+    EXPECT_TRUE(ShredListedFile(plain, platform::file_attr::kArchive, Level(1, 1)));
+    EXPECT_FALSE(platform::PathExists(plain));
+
+    std::string locked = temp.AddFile("readonly.txt");
+    platform::SetFileAttributesTo(locked, platform::file_attr::kReadOnly);
+    EXPECT_TRUE(ShredListedFile(locked, platform::file_attr::kReadOnly, Level(1, 1)));
+    EXPECT_FALSE(platform::PathExists(locked));
+
+    std::string kept = temp.AddFile("kept.txt");
+    const std::uint32_t link = platform::file_attr::kArchive | platform::file_attr::kReparsePoint;
+    EXPECT_FALSE(ShredListedFile(kept, link, Level(1, 1)));
+    EXPECT_FALSE(ShredListedFile(kept, platform::file_attr::kDirectory, Level(1, 1)));
+    EXPECT_TRUE(platform::PathExists(kept));
+
+    // Other levels overwrite as ShredFile does.
+    Trace trace;
+    EXPECT_TRUE(ShredListedFile(kept, platform::file_attr::kArchive, Level(2, 3), &trace));
+    EXPECT_EQ(trace.events, Expected(3, {1, 2, 3}));
+    EXPECT_FALSE(platform::PathExists(kept));
+}
