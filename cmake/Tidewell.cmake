@@ -67,6 +67,27 @@ function(tidewell_test name)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
 endfunction()
 
+# tidewell_drive_test(name SOURCES ... [LIBS ...]): a Wine test program that starts other
+# programs, or is hooked from them: it lies beside Tidewell.exe and Tidewell.dll and runs from
+# the build folder's drive letter T: (scripts/wine-ctest maps it; TIDEWELL_TEST_BUILD_DRIVE).
+function(tidewell_drive_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT WIN32)
+        return()
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE tidewell_test_support tidewell_core gtest_main
+                                          ${ARG_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TIDEWELL_PROGRAM_DIR})
+    add_test(NAME ${name} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} "T:\\${name}.exe"
+                                  --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+                                            ENVIRONMENT "TIDEWELL_TEST_BUILD_DRIVE=T:\\")
+endfunction()
+
 # tidewell_fuzzer(name source [SECONDS n]): a libFuzzer target over the pure code, run briefly
 # by the test command. Native build only.
 function(tidewell_fuzzer name source)

@@ -189,13 +189,11 @@ std::string DesignHint(int tag) {
     return row ? row->hint : "";
 }
 
-std::vector<std::string> DesignItems(int tag) {
+std::vector<std::string> DesignItems(int tag, int count) {
     std::vector<std::string> items;
-    for (int t = tag + 1;; ++t) {
+    for (int t = tag + 1; t <= tag + count; ++t) {
         const DesignText* row = FindIn(MainFormDesignTexts(), t);
-        if (!row)
-            break;
-        items.push_back(row->caption);
+        items.push_back(row ? row->caption : "");
     }
     return items;
 }

@@ -21,6 +21,6 @@ const std::vector<DesignText>& MainFormMessageTexts();
 const DesignText* FindDesignText(int tag);
 std::string DesignCaption(int tag);
 std::string DesignHint(int tag);
-// The items of the multi-item control with tag `tag`: the captions of the rows tag + 1,
-// tag + 2, ... as long as they follow without a gap.
-std::vector<std::string> DesignItems(int tag);
+// The `count` items of the multi-item control with tag `tag`: the captions of the rows
+// tag + 1 to tag + count.
+std::vector<std::string> DesignItems(int tag, int count);

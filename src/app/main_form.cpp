@@ -15,13 +15,13 @@
 #include "platform/text.h"
 #include "ui/palette.h"
 
-TMainForm::TMainForm(StartupFlags& flags)
+TMainForm::TMainForm(StartupFlags& flags, SettingsFiles files)
     : flags_(flags),
       washers_(MakeWasherTable()),
       ctx_(catalogue_, *this, washers_),
       settings_(ctx_.Opts, catalogue_, ctx_.AcceptedCookieList, ctx_.AcceptedActiveXList,
                 ctx_.SelectedMailBoxes, IntervalRemaining, DailyRemaining) {
-    settings_.Files = DefaultSettingsFiles();
+    settings_.Files = std::move(files);
     settings_.UserSectionPrefix = CurrentUserSectionPrefix();
     listing_.SetListener([this](const TestRunListing&, TestRunListing::Change change,
                                 std::size_t index, std::size_t count) {

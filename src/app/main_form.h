@@ -54,7 +54,9 @@ class TMainForm : public ui::Window,
     static constexpr UINT kMainTimerInterval = 1000;
     static constexpr UINT kTrayIconId = 100;
 
-    explicit TMainForm(StartupFlags& flags);
+    // `files`: where the settings, the language file and the log are (tests use a folder of
+    // their own).
+    explicit TMainForm(StartupFlags& flags, SettingsFiles files = DefaultSettingsFiles());
     ~TMainForm() override;
 
     // Creates the window (hidden) and runs the creation steps (FormCreate).

@@ -38,7 +38,7 @@ void ObjectsPage::CreateControls() {
                                   ui::Rect(8, kTabsTop, 456, kTabsHeight), "",
                                   form_.GetFonts().normal.Get());
     SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(6, 4));
-    ui::SetTabItems(tabs, DesignItems(ids::ObjectsPages));
+    ui::SetTabItems(tabs, DesignItems(ids::ObjectsPages, kTabCount));
     CreateWashObjectsTab();
     CreateListTab(1, ids::CookieListLbl, 0, ids::CookieList,
                   {ids::SelectAllCookieListItemsBtn, ids::DeselectAllCookieListItemsBtn});

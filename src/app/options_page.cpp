@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/design_texts.h"
 #include "app/main_form.h"
+#include "engine/wash_levels.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 
@@ -40,7 +41,7 @@ void OptionsPage::CreateControls() {
     Label(ids::WashBlurModeListLbl, 12, 278, 300, 16);
     HWND levels =
         ui::CreateDropDownList(Handle(), ids::WashBlurModeList, ui::Rect(12, 296, 448, 24), normal);
-    ui::SetComboItems(levels, DesignItems(ids::WashBlurModeList));
+    ui::SetComboItems(levels, DesignItems(ids::WashBlurModeList, kWashLevelCount));
     form_.SetHint(levels, DesignHint(ids::WashBlurModeList));
     Label(ids::LanguageListLbl, 12, 328, 200, 16);
     ui::CreateDropDownList(Handle(), ids::LanguageList, ui::Rect(12, 346, 196, 24), normal);

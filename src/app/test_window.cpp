@@ -85,6 +85,15 @@ void TTidewellTestWindow::ListingChanged(TestRunListing::Change change, std::siz
                  reinterpret_cast<LPARAM>(platform::Utf8ToWide(listing_.StatusText()).c_str()));
 }
 
+std::string TTidewellTestWindow::StatusText() const {
+    // In simple mode the first part's text is the simple text.
+    wchar_t text[1024] = {};
+    auto length = LOWORD(SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0));
+    if (length < 1024)
+        SendMessageW(statusBar_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return platform::WideToUtf8(text);
+}
+
 LRESULT TTidewellTestWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:

@@ -3,6 +3,8 @@
 // the last line (or the summary) in a status bar. Closing it only hides it.
 #include <windows.h>
 
+#include <string>
+
 #include "app/skin.h"
 #include "engine/test_run.h"
 #include "ui/controls.h"
@@ -27,6 +29,7 @@ class TTidewellTestWindow : public ui::Window {
 
     HWND TestResults() const { return testResults_; }
     HWND StatusBar() const { return statusBar_; }
+    std::string StatusText() const;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

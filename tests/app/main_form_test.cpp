@@ -1,0 +1,305 @@
+// The main window in this process: real windows, real controls, the settings in a folder of
+// the test's own.
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/control_ids.h"
+#include "app/test_window.h"
+#include "support/temp_folder.h"
+#include "ui/about_box.h"
+#include "ui/controls.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The status list and its header labels on the wash page.
+struct WashPageProbe {
+    HWND page;
+    HWND List() const { return GetDlgItem(page, ids::WashList); }
+    int ColumnWidth(int column) const { return ui::ListColumnWidth(List(), column); }
+    int ClientWidth() const {
+        RECT r;
+        GetClientRect(List(), &r);
+        return r.right;
+    }
+    RECT LabelRect(int id) const {
+        RECT r;
+        GetWindowRect(GetDlgItem(page, id), &r);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+};
+
+class MainFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<TMainForm>(flags, SettingsFilesIn(folder.Path()));
+        ASSERT_TRUE(form->Create());
+    }
+    void TearDown() override {
+        form.reset();
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    HWND Main() const { return form->Handle(); }
+    HWND Page(int pageId) const { return GetDlgItem(Main(), pageId); }
+    HWND Control(int pageId, int id) const { return GetDlgItem(Page(pageId), id); }
+    void Click(HWND control) {
+        ASSERT_NE(control, nullptr);
+        SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+    }
+    void ClickPageButton(int id) { Click(GetDlgItem(Main(), id)); }
+    void ClickObjects(int id) { Click(Control(ids::PageObjects, id)); }
+    HWND WashingList() const { return Control(ids::PageObjects, ids::WashingList); }
+    std::vector<bool> Selections() const {
+        std::vector<bool> selected;
+        for (const auto& item : form->Objects().Items)
+            selected.push_back(item->Selected);
+        return selected;
+    }
+    std::string GoCaption() const {
+        return ui::GetText(Control(ids::PageTidewell, ids::ScrubAndGoBtn));
+    }
+    void SelectOnly(std::initializer_list<TWashListItemType> types) {
+        ClickObjects(ids::DeselectAllWashingListItemsBtn);
+        for (TWashListItemType type : types)
+            ui::SetListRowChecked(WashingList(), type, true);  // as a click on its check box
+    }
+
+    testing_support::TempFolder folder;
+    StartupFlags flags;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainFormTest, StartsOnTheWashPageWithTheTrayIconAndDefaultObjects) {
+    EXPECT_EQ(form->ActivePageName(), "Tidewell");
+    EXPECT_TRUE(form->TrayIconShown());
+    EXPECT_EQ(form->Objects().Items.size(), 82u);
+    EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)), 37);
+    EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::LastWashTimeLbl)), "N/A");
+    EXPECT_EQ(GoCaption(), "Go..");
+    // Check marks and selections agree row by row.
+    for (int row = 0; row < 82; ++row)
+        EXPECT_EQ(ui::ListRowChecked(WashingList(), row),
+                  form->Objects().Items[static_cast<std::size_t>(row)]->Selected);
+}
+
+TEST_F(MainFormTest, PageButtonsAndTitleButtonsAreInertWhileWashing) {
+    form->Context().Washing = true;
+    for (int id : {ids::ObjectsBtn, ids::TasksBtn, ids::HotKeysBtn, ids::OptionsBtn, ids::VanishBtn,
+                   ids::WashBtn, ids::InfoBtn})
+        ClickPageButton(id);
+    EXPECT_EQ(form->ActivePageName(), "Tidewell");
+    EXPECT_FALSE(GetWindowLongW(Page(ids::PageObjects), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(FindWindowW(ui::TAboutBox::kClassName, nullptr), nullptr);
+
+    form->Context().Washing = false;
+    const std::pair<int, const char*> pages[] = {
+        {ids::ObjectsBtn, "Objects"}, {ids::TasksBtn, "Tasks"},   {ids::HotKeysBtn, "Hot Keys"},
+        {ids::OptionsBtn, "Options"}, {ids::VanishBtn, "Vanish"}, {ids::WashBtn, "Tidewell"}};
+    for (const auto& [id, name] : pages) {
+        ClickPageButton(id);
+        EXPECT_EQ(form->ActivePageName(), name);
+        int shown = 0;
+        for (int page = ids::PageTidewell; page <= ids::PageVanish; ++page)
+            shown += (GetWindowLongW(Page(page), GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
+        EXPECT_EQ(shown, 1) << name;
+    }
+    ClickPageButton(ids::InfoBtn);
+    HWND about = FindWindowW(ui::TAboutBox::kClassName, nullptr);
+    EXPECT_NE(about, nullptr);
+    SendMessageW(about, WM_CLOSE, 0, 0);
+}
+
+TEST_F(MainFormTest, CatalogueButtonsAndCheckMarksAreInertWhileWashing) {
+    ClickPageButton(ids::ObjectsBtn);
+    std::vector<bool> before = Selections();
+    form->Context().Washing = true;
+    for (int id : {ids::SelectAllWashingListItemsBtn, ids::DeselectAllWashingListItemsBtn,
+                   ids::DefaultObjectsBtn, ids::RunTestBtn})
+        ClickObjects(id);
+    ui::SetListRowChecked(WashingList(), wlitIE_Cookies, true);
+    EXPECT_EQ(Selections(), before);
+    EXPECT_FALSE(ui::ListRowChecked(WashingList(), wlitIE_Cookies));
+    EXPECT_FALSE(form->TestWindowShown());
+
+    form->Context().Washing = false;
+    ClickObjects(ids::DeselectAllWashingListItemsBtn);
+    for (bool selected : Selections())
+        EXPECT_FALSE(selected);
+    EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)), 0);
+    ui::SetListRowChecked(WashingList(), wlitWin_Run_History, true);
+    EXPECT_TRUE(form->Objects().Items[wlitWin_Run_History]->Selected);
+    EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)), 1);
+}
+
+TEST_F(MainFormTest, TestRunWithNothingSelectedListsOnlyTheFrame) {
+    ClickPageButton(ids::ObjectsBtn);
+    ClickObjects(ids::DeselectAllWashingListItemsBtn);
+    ClickObjects(ids::RunTestBtn);
+
+    ASSERT_TRUE(form->TestWindowShown());
+    TTidewellTestWindow* window = form->TestWindow();
+    std::vector<std::string> lines = Lines(ui::GetText(window->TestResults()));
+    ASSERT_EQ(lines.size(), 9u) << ui::GetText(window->TestResults());
+    EXPECT_EQ(lines[0], ">>>>");
+    EXPECT_EQ(lines[1].rfind("Tidewell Test Run started ", 0), 0u);
+    EXPECT_NE(lines[1].find("(Wash Level \"4L Secure Deletion, Dr Gutmann full 39 steps\")"),
+              std::string::npos);
+    EXPECT_EQ(lines[2].rfind("Tidewell Test Run completed ", 0), 0u);
+    EXPECT_NE(lines[2].find(" 0 items found to wash, total size 0 bytes (0 Kb)"),
+              std::string::npos);
+    EXPECT_EQ(lines[3], "CLR = cleared but not deleted");
+    EXPECT_EQ(lines[4], "DEL = deleted");
+    EXPECT_EQ(lines[5], "BLR = cleared and deleted");
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[7], "Note that no actual clearing or deletion will take place in this test!");
+    EXPECT_EQ(lines[8], "<<<<");
+    EXPECT_EQ(window->StatusText(),
+              "Tidewell Test Run done, 0 items found to wash, total size 0 bytes (0 Kb)");
+    EXPECT_EQ(form->ActivePageName(), "Objects");
+    EXPECT_FALSE(form->Context().TestRunning);
+
+    // Closing only hides it; leaving the Objects page ends it.
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(form->TestWindowShown());
+    EXPECT_FALSE(IsWindowVisible(window->Handle()));
+    ClickPageButton(ids::TasksBtn);
+    EXPECT_FALSE(form->TestWindowShown());
+}
+
+TEST_F(MainFormTest, GoRunsTheDriverAndRowsFollowTheRun) {
+    SelectOnly({wlitOpera_Cache, wlitOpera_History});
+    HWND washList = Control(ids::PageTidewell, ids::WashList);
+    ASSERT_EQ(ui::ListCount(washList), 2);
+    EXPECT_EQ(ui::ListCell(washList, 0, 2), "wlsNone");
+
+    Click(Control(ids::PageTidewell, ids::ScrubAndGoBtn));
+
+    EXPECT_FALSE(form->Context().Washing);
+    EXPECT_EQ(GoCaption(), "Go..");
+    EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::WashProgressLbl)), "Done Washing...");
+    EXPECT_EQ(ui::ListCell(washList, 0, 1), "0/0 Kb");
+    EXPECT_EQ(ui::ListCell(washList, 0, 2), "wlsComplete");
+    EXPECT_EQ(ui::ListCell(washList, 1, 2), "wlsComplete");
+    EXPECT_NE(ui::GetText(Control(ids::PageTidewell, ids::LastWashTimeLbl)), "N/A");
+}
+
+// Presses Go again as soon as its caption turns to "Stop!", as a user would.
+struct SecondPress {
+    static HWND go;
+    static std::string captionWhenPressed;
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->hwnd == go && call->message == WM_SETTEXT &&
+            std::wstring(reinterpret_cast<const wchar_t*>(call->lParam)) == L"Stop!") {
+            captionWhenPressed = "Stop!";
+            PostMessageW(GetParent(go), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(go), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(go));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+HWND SecondPress::go = nullptr;
+std::string SecondPress::captionWhenPressed;
+
+TEST_F(MainFormTest, SecondPressOfGoStopsTheRun) {
+    SelectOnly({wlitFirefox_Cache, wlitFirefox_History, wlitOpera_Cache, wlitOpera_History});
+    SecondPress::go = Control(ids::PageTidewell, ids::ScrubAndGoBtn);
+    HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, &SecondPress::Watch, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    Click(SecondPress::go);
+    UnhookWindowsHookEx(hook);
+
+    EXPECT_EQ(SecondPress::captionWhenPressed, "Stop!");
+    EXPECT_TRUE(form->Context().StopRequested);
+    EXPECT_FALSE(form->Context().Washing);
+    EXPECT_EQ(GoCaption(), "Go..");
+    HWND washList = Control(ids::PageTidewell, ids::WashList);
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(ui::ListCell(washList, row, 2), "wlsScheduled") << row;  // none was reached
+    EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::WashProgressLbl)), "Done Washing...");
+}
+
+TEST_F(MainFormTest, StatusListColumnsAndHeaderLabelsFitTheList) {
+    WashPageProbe page{Page(ids::PageTidewell)};
+    // The first column may be held at 270 for one tick after a rebuild; then it fills the list.
+    form->MainTimerTime();
+    form->MainTimerTime();
+    EXPECT_EQ(page.ColumnWidth(0) + page.ColumnWidth(1) + page.ColumnWidth(2), page.ClientWidth());
+    RECT h1 = page.LabelRect(ids::WashListH1), h2 = page.LabelRect(ids::WashListH2);
+    RECT h3 = page.LabelRect(ids::WashListH3);
+    EXPECT_EQ(h1.right - h1.left, page.ColumnWidth(0));
+    EXPECT_EQ(h2.left, h1.right);
+    EXPECT_EQ(h2.right - h2.left, page.ColumnWidth(1));
+    EXPECT_EQ(h3.left, h2.right + 2);
+    RECT bg1 = page.LabelRect(ids::WashListH1Bg);
+    EXPECT_EQ(bg1.left, h1.left);
+    EXPECT_EQ(bg1.right, h1.right);
+}
+
+TEST_F(MainFormTest, DependentControlsFollowTheirSwitchesAndTheOptions) {
+    HWND interval = Control(ids::PageTasks, ids::AutoWashTimeIntervalDtp);
+    HWND showLog = Control(ids::PageTasks, ids::ShowLogBtn);
+    HWND goShutdown = Control(ids::PageTasks, ids::WashAndShutdownBtn);
+    EXPECT_FALSE(IsWindowEnabled(interval));
+    EXPECT_FALSE(IsWindowEnabled(showLog));
+    EXPECT_FALSE(IsWindowEnabled(goShutdown));
+    for (int id : {ids::AutoWashTimeIntervalChkBox, ids::LogActivitiesChkBox,
+                   ids::WashAndShutdownWindowsChkBox}) {
+        HWND box = Control(ids::PageTasks, id);
+        ui::SetChecked(box, true);
+        Click(box);
+    }
+    EXPECT_TRUE(IsWindowEnabled(interval));
+    EXPECT_TRUE(IsWindowEnabled(showLog));
+    EXPECT_TRUE(IsWindowEnabled(goShutdown));
+    EXPECT_TRUE(form->Context().Opts.AutoWashTimeInterval);
+    EXPECT_TRUE(form->Context().Opts.LogActivities);
+
+    HWND stealth = Control(ids::PageHotKeys, ids::StealthModeChkBox);
+    ui::SetChecked(stealth, false);
+    Click(stealth);
+    EXPECT_FALSE(form->Context().Opts.StealthMode);
+    EXPECT_FALSE(IsWindowEnabled(Control(ids::PageHotKeys, ids::StealthModeHotKey)));
+
+    // No user object is highlighted: Edit and Delete wait for one.
+    EXPECT_TRUE(IsWindowEnabled(Control(ids::PageObjects, ids::AddWashingListItemBtn)));
+    EXPECT_FALSE(IsWindowEnabled(Control(ids::PageObjects, ids::EditWashingListItemBtn)));
+    EXPECT_FALSE(IsWindowEnabled(Control(ids::PageObjects, ids::DeleteWashingListItemBtn)));
+}
+
+TEST_F(MainFormTest, WashLevelListSetsTheLevelAndItsShortName) {
+    HWND levels = Control(ids::PageOptions, ids::WashBlurModeList);
+    ASSERT_EQ(ui::ComboCount(levels), 8);
+    EXPECT_EQ(ui::ComboSelection(levels), 5);
+    ui::SetComboSelection(levels, 1);
+    SendMessageW(Page(ids::PageOptions), WM_COMMAND,
+                 MAKEWPARAM(ids::WashBlurModeList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(levels));
+    EXPECT_EQ(form->Context().Opts.WashBlurMode, 1);
+    EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::WashBlurModeLbl)),
+              "2 #0 Overwrite & Delete");
+    EXPECT_EQ(ui::GetText(Control(ids::PageVanish, ids::VanishBlurModeLbl)),
+              "2 #0 Overwrite & Delete");
+}
+
+}  // namespace
