@@ -312,7 +312,10 @@ void LoadSettings(SettingsHost& host) {
     if (s.UserSectionPrefix.empty())
         s.UserSectionPrefix = CurrentUserSectionPrefix();
     EmptyCatalogue(s, view);
-    CheckShellFolders([&](const std::string& text) { host.ShowShellFolderWarning(text); });
+    if (s.ShellFoldersCheckedFor != s.UserSectionPrefix) {
+        s.ShellFoldersCheckedFor = s.UserSectionPrefix;
+        CheckShellFolders([&](const std::string& text) { host.ShowShellFolderWarning(text); });
+    }
 
     const SettingsFile ini(s.Files.Ini);
     const Sections sections(s.UserSectionPrefix);

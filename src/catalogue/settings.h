@@ -48,6 +48,9 @@ struct SettingsState {
     SettingsFiles Files;
     std::string UserSectionPrefix;  // the user whose sections are in use (set by LoadSettings)
     int DetectedLngID = kLanguageEnglish;  // default of "LngID": DetectDefaultLanguageId()
+    // The user whose shell folders were last checked: the warnings come once per start and
+    // again only for another Windows user, not on every reload (such as a language change).
+    std::string ShellFoldersCheckedFor;
 
     LanguageChoice Language() const { return {Files.Language, Opts.LngID}; }
 };

@@ -422,6 +422,17 @@ TEST_F(SettingsTest, LanguageAndPluginObjects) {
     EXPECT_EQ(host.Item(wlitIE_History).DisplayName, "wlitIE_History");
 }
 
+TEST_F(SettingsTest, MisdirectedShellFoldersAreReportedOncePerStartAndUser) {
+    ScopedShellFolder cache("Cache", platform::WindowsFolder());
+    RecordingHost host(folder.Path());
+    LoadSettings(host);
+    LoadSettings(host);  // a reload, as after a change of language
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "warning"), 1);
+    host.state.UserSectionPrefix = "bob";
+    LoadSettings(host);
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "warning"), 2);
+}
+
 TEST_F(SettingsTest, AnotherWindowsUserSavesTheOldAndLoadsTheNew) {
     RecordingHost host(folder.Path(), "previous user");
     LoadSettings(host);
