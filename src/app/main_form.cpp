@@ -113,7 +113,6 @@ bool TMainForm::Create() {
     SetHotKey(1, ctx_.Opts.CloseAllBrowserWindowsHotKey);
     SetHotKey(2, ctx_.Opts.HideShowAllBrowserWindowsHotKey);
     SetHotKey(3, ctx_.Opts.StealthModeHotKey);
-    AssignVanishImageList();
     SetMainTimerEnabled(true);
     ProcessMessages();
     UpdateStatus(0);
@@ -131,30 +130,35 @@ bool TMainForm::CreateWindowAndControls() {
                   ui::Rect(x, y, layout::kClientWidth, layout::kClientHeight), nullptr))
         return false;
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+    messageCountMessage_ = RegisterWindowMessageW(L"TidewellMessageCount");
     tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, Handle(),
                                    nullptr, GetModuleHandleW(nullptr), nullptr));
     if (tooltip_)
         SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, 320);
 
-    // The background at window size, and a brush of it for what lies behind the controls.
-    ui::WindowDc screen(Handle());
-    backdropBitmap_.Reset(
-        CreateCompatibleBitmap(screen.Get(), layout::kClientWidth, layout::kClientHeight));
+    // The background at window size, kept as a brush (which holds its own copy): it paints the
+    // background control and what lies behind the controls on it. The pictures are freed then.
     {
+        ui::WindowDc screen(Handle());
+        ui::UniqueBitmap backdrop(
+            CreateCompatibleBitmap(screen.Get(), layout::kClientWidth, layout::kClientHeight));
         ui::UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
-        ui::SelectedObject selected(dc.Get(), backdropBitmap_.Get());
-        RECT all{0, 0, layout::kClientWidth, layout::kClientHeight};
-        ui::UniqueBrush window(CreateSolidBrush(ui::palette::kWindow));
-        FillRect(dc.Get(), &all, window.Get());
-        ui::DrawPicture(dc.Get(), skin_.background, all);
+        {
+            ui::SelectedObject selected(dc.Get(), backdrop.Get());
+            RECT all{0, 0, layout::kClientWidth, layout::kClientHeight};
+            ui::UniqueBrush window(CreateSolidBrush(ui::palette::kWindow));
+            FillRect(dc.Get(), &all, window.Get());
+            ui::DrawPicture(dc.Get(), skin_.background, all);
+        }
+        backdropBrush_.Reset(CreatePatternBrush(backdrop.Get()));
     }
-    backdropBrush_.Reset(CreatePatternBrush(backdropBitmap_.Get()));
+    skin_.background = ui::SkinPicture{};
 
     background_.Create(Handle(), ids::Background,
                        ui::Rect(0, 0, layout::kClientWidth, layout::kClientHeight),
                        ui::SkinBackground::Mode::Stretch, ui::palette::kWindow);
-    background_.SetPicture(&skin_.background);
+    background_.SetBrush(backdropBrush_.Get());
     CreateTitleStrip();
     CreatePageButtons();
     CreatePages();
@@ -231,6 +235,11 @@ void TMainForm::ShowPage(PageIndex page) {
 }
 
 void TMainForm::AssignVanishImageList() {
+    // Taken when the Vanish page first shows: the shell's image list of file icons costs a few
+    // megabytes that a program waiting in the tray does not need.
+    if (vanishImagesAssigned_)
+        return;
+    vanishImagesAssigned_ = true;
     SHFILEINFOW info{};
     auto images = reinterpret_cast<HIMAGELIST>(
         SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
@@ -322,6 +331,8 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    if (message == messageCountMessage_ && messageCountMessage_ != 0)
+        return static_cast<LRESULT>(messagesTaken_);
     switch (message) {
         case WM_QUERYENDSESSION:
             return OnQueryEndSession(wParam, lParam);

@@ -70,11 +70,15 @@ class TMainForm : public ui::Window,
     const ui::Fonts& GetFonts() const { return fonts_; }
     ui::SkinButton::Pictures ButtonPictures() const;
     const Skin& GetSkin() const { return skin_; }
+    HBRUSH BackdropBrush() const { return backdropBrush_.Get(); }
     ActivityLogFile& Log() { return log_; }
     PageIndex ActivePage() const { return activePage_; }
     std::string ActivePageName() const;
     TTidewellTestWindow* TestWindow() { return testWindow_.get(); }
     bool TrayIconShown() const { return trayIconShown_; }
+    // Messages taken from the queue so far (the idle benchmark asks for it with the registered
+    // message "TidewellMessageCount").
+    unsigned long MessagesTaken() const { return messagesTaken_; }
 
     // A language text of the main window, with its English default.
     std::string Text(int textId, const std::string& english) const;
@@ -265,8 +269,7 @@ class TMainForm : public ui::Window,
     TestRunListing listing_;
 
     ui::SkinBackground background_;
-    ui::UniqueBitmap backdropBitmap_;  // the background at window size, for the brush below
-    ui::UniqueBrush backdropBrush_;    // what lies behind the controls on the background
+    ui::UniqueBrush backdropBrush_;  // the background at window size
     ui::UniqueWindow tooltip_;
     HWND captionLabel_ = nullptr;
     HWND logoButton_ = nullptr;
@@ -291,8 +294,11 @@ class TMainForm : public ui::Window,
     int sunListTag_ = 0;  // index of the tray icon's current image
     bool trayIconShown_ = false;
     UINT taskbarCreatedMessage_ = 0;
+    UINT messageCountMessage_ = 0;
+    unsigned long messagesTaken_ = 0;
     bool timerEnabled_ = false;
     bool dragging_ = false;
     bool closing_ = false;
     int washListFirstColumnMax_ = 0;  // 0 = no limit
+    bool vanishImagesAssigned_ = false;
 };

@@ -67,6 +67,7 @@ void TMainForm::VanishBtnClick() {
         return;
     ShowPage(PageIndex::Vanish);
     RefreshWashLevelLabels();
+    AssignVanishImageList();
     vanishPage_->FillDrivesTree();
     UpdateStatus(ids::VanishBtn);
 }
@@ -235,6 +236,7 @@ void TMainForm::UnregisterContextMenuHandler() {
 }
 
 bool TMainForm::PreTranslate(MSG& message) {
+    ++messagesTaken_;
     if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)))
         return false;
     switch (message.message) {

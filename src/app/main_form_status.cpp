@@ -78,6 +78,10 @@ void TMainForm::AutoWashTimeIntervalDtpChange(int pickerId) {
 }
 
 void TMainForm::FitWashListColumns(bool fromRefresh, int rowCount) {
+    // While no one sees the list there is nothing to fit; the first tick after it shows again
+    // fits it (this keeps the idle program in the tray from asking its controls every second).
+    if (!fromRefresh && !IsWindowVisible(washPage_->WashList()))
+        return;
     if (!fromRefresh && washListFirstColumnMax_ != 0) {
         washListFirstColumnMax_ = 0;  // the limit holds for one tick
         return;

@@ -30,7 +30,7 @@ bool TMainForm::ShowTestWindow() {
         return true;
     }
     if (!testWindow_)
-        testWindow_ = std::make_unique<TTidewellTestWindow>(listing_, skin_, fonts_);
+        testWindow_ = std::make_unique<TTidewellTestWindow>(listing_, backdropBrush_.Get(), fonts_);
     if (!testWindow_->Open(nullptr, skin_.smallIcon.Get()))
         return false;
     ProcessMessages();

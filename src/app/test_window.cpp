@@ -17,7 +17,7 @@ bool TTidewellTestWindow::Open(HWND owner, HICON icon) {
         return false;
     background_.Create(Handle(), 1, ui::Rect(0, 0, 600, 220), ui::SkinBackground::Mode::Stretch,
                        RGB(94, 218, 84));
-    background_.SetPicture(&skin_.background);
+    background_.SetBrush(backdrop_);
     listingFont_ = ui::MakeFont(L"Courier New", 9, false);
     testResults_ = ui::CreateControl(
         Handle(), L"EDIT", kTestResultsId,

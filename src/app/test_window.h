@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/skin.h"
 #include "engine/test_run.h"
 #include "ui/controls.h"
 #include "ui/skin_background.h"
@@ -17,8 +16,9 @@ class TTidewellTestWindow : public ui::Window {
     static constexpr int kTestResultsId = 100;
     static constexpr int kStatusBarId = 101;
 
-    TTidewellTestWindow(const TestRunListing& listing, const Skin& skin, const ui::Fonts& fonts)
-        : listing_(listing), skin_(skin), fonts_(fonts) {}
+    // `backdrop`: the main window's background as a brush (shared).
+    TTidewellTestWindow(const TestRunListing& listing, HBRUSH backdrop, const ui::Fonts& fonts)
+        : listing_(listing), backdrop_(backdrop), fonts_(fonts) {}
     ~TTidewellTestWindow() override;
 
     bool Open(HWND owner, HICON icon);
@@ -39,7 +39,7 @@ class TTidewellTestWindow : public ui::Window {
     void AppendLines(std::size_t index, std::size_t count);
 
     const TestRunListing& listing_;
-    const Skin& skin_;
+    HBRUSH backdrop_;
     const ui::Fonts& fonts_;
     ui::SkinBackground background_;
     HWND testResults_ = nullptr;

@@ -124,11 +124,12 @@ int WashPage::ClientWidth() const {
 }
 
 int WashPage::ColumnWidth(int column) const {
-    return ui::ListColumnWidth(washList_, column);
+    return column == 0 ? firstColumnWidth_ : kOtherColumnWidth;
 }
 
 void WashPage::SetFirstColumnWidth(int width) {
-    ui::SetListColumnWidth(washList_, 0, std::max(width, kColumnMinimum));
+    firstColumnWidth_ = std::max(width, kColumnMinimum);
+    ui::SetListColumnWidth(washList_, 0, firstColumnWidth_);
     LayHeaderLabels();
 }
 

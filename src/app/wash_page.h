@@ -38,6 +38,7 @@ class WashPage : public Page {
 
   private:
     HWND washList_ = nullptr;
+    int firstColumnWidth_ = kFirstColumnWidth;  // the widths are only ever set from here
     ui::SkinButton* goButton_ = nullptr;
     ui::UniqueBrush headerBrush_;
 };

@@ -72,12 +72,16 @@ std::string TempFolder() {
 }
 
 std::string CurrentUserName() {
-    wchar_t buffer[261];
-    DWORD size = 261;
-    if (!GetUserNameW(buffer, &size) || size == 0)
-        return {};
-    std::wstring name(buffer);
-    return WideToUtf8(name);
+    // A process keeps the user it was started by (its token does not change, and the program
+    // never impersonates), so the name is asked once; the main timer asks every second.
+    static const std::string name = [] {
+        wchar_t buffer[261];
+        DWORD size = 261;
+        if (!GetUserNameW(buffer, &size) || size == 0)
+            return std::string();
+        return WideToUtf8(std::wstring(buffer));
+    }();
+    return name;
 }
 
 std::string EnvironmentVariable(const std::string& name) {

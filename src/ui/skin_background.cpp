@@ -18,9 +18,22 @@ void SkinBackground::SetPicture(const SkinPicture* picture) {
         InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void SkinBackground::SetBrush(HBRUSH brush) {
+    brush_ = brush;
+    if (Handle())
+        InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void SkinBackground::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
+    if (brush_) {
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        FillRect(dc, &client, brush_);
+        if (overlay_)
+            overlay_(dc, client);
+        return;
+    }
     bool covered = picture_ && !picture_->Empty() && mode_ == Mode::Stretch;
     if (!covered) {
         UniqueBrush brush(CreateSolidBrush(colour_));

@@ -18,6 +18,8 @@ class SkinBackground : public Window {
     bool Create(HWND parent, int id, const RECT& bounds, Mode mode, COLORREF colour);
     // The picture is shared; null or empty shows the colour alone.
     void SetPicture(const SkinPicture* picture);
+    // Or a brush (shared) that holds the background at the control's size, from 0, 0.
+    void SetBrush(HBRUSH brush);
     // Painted over the picture (texts of the splash).
     void SetOverlay(std::function<void(HDC, const RECT&)> overlay) {
         overlay_ = std::move(overlay);
@@ -29,6 +31,7 @@ class SkinBackground : public Window {
   private:
     void Paint(HDC dc);
     const SkinPicture* picture_ = nullptr;
+    HBRUSH brush_ = nullptr;
     Mode mode_ = Mode::Stretch;
     COLORREF colour_ = 0;
     std::function<void(HDC, const RECT&)> overlay_;

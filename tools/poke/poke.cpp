@@ -4,9 +4,16 @@
 //   poke rect [CLASS]        the rectangle of the main window (or of a window of CLASS)
 //   poke wait-class CLASS [SECONDS]
 //   poke click ID            a click on the control ID of the main window
+//   poke wait-text ID TEXT [SECONDS]   until the control ID of the main window shows TEXT
 //   poke close               WM_CLOSE
 //   poke pid                 the Windows process id of the main window
+//   poke count CLASS         the messages the loop of the program of a window of CLASS has
+//                            taken so far (its answer to "TidewellMessageCount")
+//   poke visible CLASS       "yes" or "no"
+//   poke memory CLASS        private bytes (committed private memory) and working set, in KiB,
+//                            of the process of a window of CLASS, as Windows reports them
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,11 +71,61 @@ int wmain(int argc, wchar_t** argv) {
         double seconds = argc > 3 ? _wtof(argv[3]) : 30;
         return PrintRect(WaitFor(argv[2], seconds, true));
     }
+    if (command == L"memory" && argc > 2) {
+        HWND window = FindWindowW(argv[2], nullptr);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        if (!process)
+            return 1;
+        PROCESS_MEMORY_COUNTERS counters{};
+        GetProcessMemoryInfo(process, &counters, sizeof counters);
+        // Private bytes as Windows defines them: committed memory of type private.
+        unsigned long long privateBytes = 0;
+        MEMORY_BASIC_INFORMATION region{};
+        for (char* address = nullptr;
+             VirtualQueryEx(process, address, &region, sizeof region) == sizeof region;
+             address = static_cast<char*>(region.BaseAddress) + region.RegionSize) {
+            if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+                privateBytes += region.RegionSize;
+        }
+        CloseHandle(process);
+        std::printf("%llu %llu\n", privateBytes / 1024,
+                    static_cast<unsigned long long>(counters.WorkingSetSize / 1024));
+        return 0;
+    }
+    if (command == L"count" && argc > 2) {
+        HWND window = FindWindowW(argv[2], nullptr);
+        DWORD_PTR count = 0;
+        if (!window || !SendMessageTimeoutW(window, RegisterWindowMessageW(L"TidewellMessageCount"),
+                                            0, 0, SMTO_ABORTIFHUNG, 5000, &count))
+            return 1;
+        std::printf("%lu\n", static_cast<unsigned long>(count));
+        return 0;
+    }
+    if (command == L"visible" && argc > 2) {
+        HWND window = FindWindowW(argv[2], nullptr);
+        std::printf("%s\n", window && IsWindowVisible(window) ? "yes" : "no");
+        return window ? 0 : 1;
+    }
     if (command == L"rect")
         return PrintRect(argc > 2 ? FindWindowW(argv[2], nullptr) : MainWindow());
     HWND main = MainWindow();
     if (!main)
         return 1;
+    if (command == L"wait-text" && argc > 3) {
+        Search search{_wtoi(argv[2]), nullptr};
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&search));
+        double seconds = argc > 4 ? _wtof(argv[4]) : 60;
+        for (int i = 0; search.found && i < static_cast<int>(seconds * 20); ++i) {
+            wchar_t text[256] = {};
+            GetWindowTextW(search.found, text, 256);
+            if (std::wstring(text) == argv[3])
+                return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
     if (command == L"click" && argc > 2) {
         Search search{_wtoi(argv[2]), nullptr};
         EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&search));
