@@ -10,7 +10,10 @@
 #include "app/test_window.h"
 #include "support/temp_folder.h"
 #include "ui/about_box.h"
+#include "app/skin.h"
+#include "platform/files.h"
 #include "ui/controls.h"
+#include "ui/message_dlg_box.h"
 
 namespace {
 
@@ -302,6 +305,135 @@ TEST_F(MainFormTest, WashLevelListSetsTheLevelAndItsShortName) {
               "2 #0 Overwrite & Delete");
     EXPECT_EQ(ui::GetText(Control(ids::PageVanish, ids::VanishBlurModeLbl)),
               "2 #0 Overwrite & Delete");
+}
+
+// Moves the mouse with the left button held, as a user drags: from `from` by `by`.
+void DragWithMouse(POINT from, POINT by) {
+    INPUT input[4] = {};
+    for (INPUT& i : input)
+        i.type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;  // to the start first
+    input[0].mi.dx = MulDiv(from.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input[0].mi.dy = MulDiv(from.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[2].mi.dx = by.x;
+    input[2].mi.dy = by.y;
+    input[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& i : input) {
+        SendInput(1, &i, sizeof(INPUT));
+        Sleep(50);
+        ui::PumpPendingMessages(nullptr, nullptr);
+    }
+}
+
+RECT WindowRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+}
+
+// Wine without a window manager moves a window a second time after the program moves it, so
+// the test checks the direction of a move, not its size.
+RECT SettledWindowRect(HWND window) {
+    for (int i = 0; i < 6; ++i) {
+        Sleep(50);
+        ui::PumpPendingMessages(nullptr, nullptr);
+    }
+    return WindowRect(window);
+}
+
+TEST_F(MainFormTest, DraggingTheBackgroundMovesTheWindowAndAPageDoesNot) {
+    form->Show();
+    RECT before = SettledWindowRect(Main());
+    // The title strip between the logo and the caption is background.
+    DragWithMouse(POINT{before.left + 210, before.top + 24}, POINT{30, 20});
+    RECT after = SettledWindowRect(Main());
+    EXPECT_GT(after.left, before.left);
+    EXPECT_GT(after.top, before.top);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    EXPECT_EQ(form->DragAnchorX, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // An empty spot of the wash page, right of its heading.
+    DragWithMouse(POINT{after.left + 560, after.top + 76}, POINT{30, 20});
+    RECT unchanged = SettledWindowRect(Main());
+    EXPECT_EQ(unchanged.left, after.left);
+    EXPECT_EQ(unchanged.top, after.top);
+}
+
+TEST_F(MainFormTest, BothMouseButtonsAtOnceHideTheProgram) {
+    ShowWindow(Main(), SW_SHOWNOACTIVATE);
+    SendMessageW(Main(), WM_HOOKMOUSE, WM_LBUTTONDOWN, 0);
+    EXPECT_TRUE(form->LeftButtonDown);
+    SendMessageW(Main(), WM_HOOKMOUSE, WM_MOUSEMOVE, 0);  // other messages change nothing
+    SendMessageW(Main(), WM_HOOKMOUSE, WM_LBUTTONUP, 0);
+    EXPECT_FALSE(form->LeftButtonDown);
+    SendMessageW(Main(), WM_HOOKMOUSE, WM_NCRBUTTONDOWN, 0);
+    EXPECT_TRUE(form->RightButtonDown);
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    SendMessageW(Main(), WM_HOOKMOUSE, WM_NCLBUTTONDOWN, 0);
+    EXPECT_FALSE(form->LeftButtonDown);
+    EXPECT_FALSE(form->RightButtonDown);
+    EXPECT_FALSE(IsWindowVisible(Main()));
+}
+
+// Answers the skinned message box as soon as it is open: IDCANCEL is its last button ("No"),
+// IDOK the focused or first one ("Yes").
+struct BoxAnswer {
+    static WPARAM answer;
+    static std::string text;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(ui::TMessageDlgBox::kClassName, nullptr);
+        if (!box)
+            return;
+        KillTimer(nullptr, timer);
+        text = ui::GetText(box);
+        PostMessageW(box, WM_COMMAND, answer, 0);
+    }
+};
+WPARAM BoxAnswer::answer = IDCANCEL;
+std::string BoxAnswer::text;
+
+TEST_F(MainFormTest, QuitAsksAndNoKeepsTheProgramRunning) {
+    BoxAnswer::answer = IDCANCEL;
+    SetTimer(nullptr, 0, 50, &BoxAnswer::Tick);
+    ClickPageButton(ids::QuitBtn);
+    EXPECT_TRUE(IsWindow(Main()));
+    EXPECT_EQ(FindWindowW(ui::TMessageDlgBox::kClassName, nullptr), nullptr);
+}
+
+TEST_F(MainFormTest, QuitAnsweredYesShowsTheAboutBoxAndCloses) {
+    BoxAnswer::answer = IDOK;
+    SetTimer(nullptr, 0, 50, &BoxAnswer::Tick);
+    HWND main = Main();
+    DWORD started = GetTickCount();
+    ClickPageButton(ids::QuitBtn);
+    EXPECT_GE(GetTickCount() - started, 2000u) << "the about box shows for two seconds";
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_EQ(FindWindowW(ui::TAboutBox::kClassName, nullptr), nullptr);
+    // The close steps saved the settings.
+    EXPECT_TRUE(platform::FileExists(folder.Path() + "tidewell.ini"));
+}
+
+TEST(SkinTest, AFileInTheIFolderReplacesThePicture) {
+    testing_support::TempFolder folder;
+    // A 3 x 2 bitmap file: the file header, the start of the information header (size 40,
+    // width 3, height 2, one plane, 24 bits) and its zero rest, then two rows of 12 bytes.
+    std::string bmp = std::string("BM") + std::string("\x4E\0\0\0\0\0\0\0\x36\0\0\0", 12) +
+                      std::string("\x28\0\0\0\x03\0\0\0\x02\0\0\0\x01\0\x18\0", 16) +
+                      std::string(24, '\0') + std::string(24, '\x7F');
+    folder.AddFile("I\\but_up.bmp", bmp);
+    ui::SkinPicture file = LoadSkinPicture(folder.Path(), "but_up.bmp", L"But_Up", false);
+    EXPECT_EQ(file.width, 3);
+    EXPECT_EQ(file.height, 2);
+    ui::SkinPicture resource = LoadSkinPicture(folder.Path(), "but_down.bmp", L"But_Down", false);
+    EXPECT_EQ(resource.width, 120);
+    EXPECT_TRUE(resource.alpha);
+    ui::SkinPicture lowColour = LoadSkinPicture(folder.Path(), "but_down.bmp", L"But_Down", true);
+    EXPECT_EQ(lowColour.width, 120);
+    EXPECT_FALSE(lowColour.alpha);
+    EXPECT_TRUE(LoadSkinPicture(folder.Path(), "x.bmp", L"No_Such_Picture", false).Empty());
 }
 
 }  // namespace
