@@ -135,6 +135,9 @@ bool Overwrite(const std::string& path, const ShredSettings& settings, ShredRand
     return complete;
 }
 
+// How often a name step may draw its random letters before it gives up changing the name.
+constexpr int kNameDraws = 8;
+
 // Renames `path` by the mode's name steps; the path it ends up under.
 std::string RenameByMode(const std::string& path, int mode, bool keepDots, ShredRandom& random,
                          Events& events) {
@@ -142,8 +145,12 @@ std::string RenameByMode(const std::string& path, int mode, bool keepDots, Shred
     std::string current = path;
     for (int step = 1; step <= RenameCount(mode); ++step) {
         std::string name = platform::LastPathComponent(current);
-        std::string next = folder + (keepDots ? ShredFileName(name, mode, step, random)
-                                              : ShredFolderName(name, mode, step, random));
+        std::string next = current;
+        // A random name can come out as the current one (a one-letter name does so once in 26
+        // draws); draw again so that every step really changes the name.
+        for (int draw = 0; draw < kNameDraws && next == current; ++draw)
+            next = folder + (keepDots ? ShredFileName(name, mode, step, random)
+                                      : ShredFolderName(name, mode, step, random));
         if (next != current && platform::MoveFileTo(current, next)) {
             current = next;
             events.Renamed(current);
