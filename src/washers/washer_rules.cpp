@@ -23,7 +23,11 @@ std::vector<std::string> MruListNames(std::string_view mruList) {
         while (end < mruList.size() && IsContinuationByte(mruList[end]))
             ++end;
         std::string name(mruList.substr(start, end - start));
-        if (std::find(names.begin(), names.end(), name) == names.end())
+        // Value names ignore letter case: "a" and "A" are one value.
+        auto same = [&name](const std::string& seen) {
+            return platform::EqualsIgnoreCase(seen, name);
+        };
+        if (std::none_of(names.begin(), names.end(), same))
             names.push_back(std::move(name));
         start = end;
     }

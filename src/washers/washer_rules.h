@@ -8,7 +8,8 @@
 
 // The value names an MRU list's "MRUList" text stands for: each of its characters names the
 // value of that one-character name. Taken in the order they stand, each name once: a
-// character that repeats names a value that is already gone.
+// character that repeats (in either letter case, as value names ignore it) names a value that
+// is already gone.
 std::vector<std::string> MruListNames(std::string_view mruList);
 
 // The length of a UTF-8 text in characters.

@@ -7,6 +7,7 @@ using Names = std::vector<std::string>;
 TEST(MruListNames, TakesEachCharacterOnceInTheOrderItStands) {
     EXPECT_EQ(MruListNames("cba"), (Names{"c", "b", "a"}));
     EXPECT_EQ(MruListNames("abcab"), (Names{"a", "b", "c"}));
+    EXPECT_EQ(MruListNames("aAbB"), (Names{"a", "b"}));  // one value in either case
     EXPECT_EQ(MruListNames(""), Names{});
     // Characters beyond ASCII are whole characters, not bytes.
     EXPECT_EQ(MruListNames("\xC3\xA9"

@@ -62,6 +62,42 @@ TEST(WasherTable, FillsEveryWindowsObjectAndNothingElse) {
     EXPECT_EQ(filled, 25);
 }
 
+TEST(WasherTable, EveryWasherLogsItsTitleAndItsCounters) {
+    const std::pair<TWashListItemType, const char*> titles[] = {
+        {wlitWin_Application_Logs, " Washing: Windows Application Logs"},
+        {wlitWin_Clipboard, " Washing: Windows Clipboard"},
+        {wlitWin_Common_Dialog_Open_Save_History,
+         " Washing: Windows Common Dialog Open Save History"},
+        {wlitWin_Common_Dialog_Visited_History, " Washing: Windows Common Dialog Visited History"},
+        {wlitWin_Document_History, " Washing: Windows Document History"},
+        {wlitWin_Downloaded_Installations, " Washing: Windows Downloaded Installations"},
+        {wlitWin_Find_Computers_History, " Washing: Windows Find Computers History"},
+        {wlitWin_Find_Files_History, " Washing: Windows Find Files History"},
+        {wlitWin_Last_Logged_On_User, " Washing: Windows Last Logged On User"},
+        {wlitWin_Log_Files, " Washing: Windows Log Files"},
+        {wlitWin_Media_Player, " Washing: Windows Media Player History"},
+        {wlitWin_Network_Drive_History, " Washing: Windows Network Drive History"},
+        {wlitWin_Printer_Ports_History, " Washing: Windows Printer Ports History"},
+        {wlitWin_RecycleBins_Wash, " Washing: Windows Recycle Bins Wash"},
+        {wlitWin_RecycleBins, " Washing: Windows Recycle Bins"},
+        {wlitWin_Regedit_LastKey, " Washing: Windows Regedit Last Key"},
+        {wlitWin_Registry_Streams, " Washing: Windows Registry Streams"},
+        {wlitWin_Run_History, " Washing: Windows Run History"},
+        {wlitWin_Start_Menu_Order_History, " Washing: Windows Start Menu Order History"},
+        {wlitWin_Swap_File, " Washing: Windows Swap File"},
+        {wlitWin_Telnet_History, " Washing: Windows Telnet History"},
+        {wlitWin_Temporary_Files, " Washing: Windows Temporary Files"},
+        {wlitWin_Tmp_Files, " Washing: Windows Tmp Files"},
+        {wlitWin_UserAssist_History, " Washing: Windows User Assist History"},
+        {wlitWin_XP_Prefetch_Folder, " Washing: Windows XP Prefetch Folder"},
+    };
+    WasherRunner runner;
+    for (const auto& [type, title] : titles) {
+        WashOutcome test = runner.Run(type, true);  // changes nothing in the prefix
+        ExpectLogLine(test.log, title, test.entries);
+    }
+}
+
 // Run history: the MRU list washer as the Run box keeps it.
 TEST(RunHistory, DeletesTheListedValuesInListOrderAndEmptiesTheList) {
     ScopedRegistryKey key(RootKey::CurrentUser, kExplorer + "RunMRU");
@@ -105,7 +141,7 @@ TEST(RunHistory, TakesEachListedNameOnceAndSkipsMissingOnes) {
     ScopedRegistryKey key(RootKey::CurrentUser, kExplorer + "RunMRU");
     key.SetString("a", "one");
     key.SetString("b", "two");
-    key.SetString("MRUList", "abazb");  // a and b twice, z missing
+    key.SetString("MRUList", "abAzb");  // a and b twice (value names ignore case), z missing
     WasherRunner runner;
     TwoRuns runs = TestThenWash(runner, wlitWin_Run_History, KeyState(key));
     EXPECT_EQ(runs.test.lines.size(), 3u);
