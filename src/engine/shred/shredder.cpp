@@ -210,12 +210,11 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
 
 bool ShredListedFile(const std::string& path, std::uint32_t attributes,
                      const ShredSettings& settings, ShredObserver* observer) {
-    if (settings.WashMode != 1 || !settings.ShredDelete)
-        return ShredFile(path, settings, observer);
+    // What the listing showed as a link or a folder is no file to destroy; anything else goes
+    // as ShredFile takes it (at level 1 that is the delete call alone).
     if (attributes & (file_attr::kReparsePoint | file_attr::kDirectory))
         return false;
-    // A read-only file refuses the delete; ShredFile clears the attribute and tries again.
-    return platform::DeleteFileAt(path) || ShredFile(path, settings, observer);
+    return ShredFile(path, settings, observer);
 }
 
 bool ShredFolder(const std::string& path, const ShredSettings& settings, ShredObserver* observer) {

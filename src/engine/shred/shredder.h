@@ -25,9 +25,8 @@ class ShredObserver {
 bool ShredFile(const std::string& path, const ShredSettings& settings,
                ShredObserver* observer = nullptr);
 
-// ShredFile for a file that a directory listing has just shown with `attributes`. A walk knows
-// them already, so deleting without overwriting (mode 1) makes no call but the delete itself;
-// only when that fails does the file go the whole way of ShredFile. Other modes are ShredFile.
+// ShredFile for a file that a directory listing has just shown with `attributes`: what the
+// listing showed as a link or a folder is refused without another look at it.
 bool ShredListedFile(const std::string& path, std::uint32_t attributes,
                      const ShredSettings& settings, ShredObserver* observer = nullptr);
 

@@ -317,7 +317,7 @@ TEST(Shredder, LinksAreLeftAlone) {
     EXPECT_TRUE(temp.Exists("link"));
 }
 
-// A walk hands over the attributes its listing showed; deleting only then makes no other call.
+// A walk hands over the attributes its listing showed: a link or a folder is refused on them.
 TEST(Shredder, ListedFilesAreDeletedByTheirListedAttributes) {
     TempFolder temp;
     std::string plain = temp.AddFile("plain.txt");
