@@ -203,4 +203,9 @@ TEST(ShellRecycleBins, EmptyTheBinOfThisSystem) {
     EXPECT_EQ(real.count, before->items);
     EXPECT_EQ(real.bytes, before->bytes);
     EXPECT_EQ(platform::QueryRecycleBin(kDrive)->items, 0u);
+
+    // Now empty: no line, nothing counted.
+    WashOutcome again = runner.Run(wlitWin_RecycleBins, true);
+    EXPECT_TRUE(again.lines.empty());
+    EXPECT_EQ(again.entries, "0/0 Kb");
 }
