@@ -127,9 +127,9 @@ void TMainForm::ShowAboutBox(bool closeButton) {
         content.caption = "About Tidewell";
         content.name = "Tidewell";
         content.title = kProgramTitle;
-        content.lines = {"Washes away the traces that using a computer leaves:",
-                         "histories, caches, cookies, recent-file lists,",
-                         "temporary files, logs and recycle bins."};
+        content.lines = {
+            "Removes the traces your computer keeps:", "histories, caches, cookies, recent files,",
+            "temporary files, logs and recycle bins."};
         content.tickerItems = {
             "Eight wash levels, from plain deletion to 35 overwrite passes",
             "A test run lists every action of a wash and changes nothing",

@@ -109,6 +109,9 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ScreenToClient(Handle(), &pt);
             return hit == HTCLIENT && pt.y < kTitleHeight ? HTCAPTION : hit;
         }
+        case WM_DRAWITEM:
+            OwnerDrawn::Reflect(lParam);
+            return TRUE;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {

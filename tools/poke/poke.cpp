@@ -5,6 +5,7 @@
 //   poke wait-class CLASS [SECONDS]
 //   poke click ID            a click on the control ID of the main window
 //   poke wait-text ID TEXT [SECONDS]   until the control ID of the main window shows TEXT
+//   poke command CLASS ID    posts WM_COMMAND ID to a window of CLASS (answers a dialog)
 //   poke close               WM_CLOSE
 //   poke pid                 the Windows process id of the main window
 //   poke count CLASS         the messages the loop of the program of a window of CLASS has
@@ -107,6 +108,12 @@ int wmain(int argc, wchar_t** argv) {
         HWND window = FindWindowW(argv[2], nullptr);
         std::printf("%s\n", window && IsWindowVisible(window) ? "yes" : "no");
         return window ? 0 : 1;
+    }
+    if (command == L"command" && argc > 3) {
+        HWND window = FindWindowW(argv[2], nullptr);
+        return window && PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0)
+                   ? 0
+                   : 1;
     }
     if (command == L"rect")
         return PrintRect(argc > 2 ? FindWindowW(argv[2], nullptr) : MainWindow());
