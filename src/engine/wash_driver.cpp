@@ -64,6 +64,10 @@ void ScrubAndGoBtnClick(WashContext& ctx) {
         ctx.KeepWashing = false;
         return;
     }
+    // The run counts as started before the first message pump: a second press that arrives
+    // there is a Stop request, not the start of a second run inside this one.
+    ctx.Washing = true;
+    ctx.StopRequested = false;
     WashView& view = ctx.View;
     view.SetGoButtonLook(true);
     view.ShowWashPage();
@@ -72,8 +76,6 @@ void ScrubAndGoBtnClick(WashContext& ctx) {
     view.SetProgressText("Initializing Wash...");
     view.ProcessMessages();
 
-    ctx.Washing = true;
-    ctx.StopRequested = false;
     ctx.RunItemCount = 0;
     ctx.RunTotalBytes = 0;
     view.SetGoButtonCaption(true);

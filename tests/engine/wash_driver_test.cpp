@@ -95,6 +95,20 @@ TEST_F(DriverFixture, ASecondPressStopsAfterTheCurrentObject) {
     EXPECT_FALSE(ctx.Washing);
 }
 
+TEST_F(DriverFixture, APressWhileTheRunStartsUpStopsItInsteadOfNestingASecondRun) {
+    Select(wlitIE_History);
+    int presses = 0;
+    view.onProcessMessages = [&] {
+        if (presses++ == 0)
+            ScrubAndGoBtnClick(ctx);  // the first message pump of the run delivers a click
+    };
+    ScrubAndGoBtnClick(ctx);
+    EXPECT_TRUE(washed.empty());
+    EXPECT_EQ(view.captions, (std::vector<std::string>{"Stop!", "Go.."}));
+    EXPECT_EQ(catalogue.Items[wlitIE_History]->State, wlsScheduled);
+    EXPECT_FALSE(ctx.Washing);
+}
+
 TEST_F(DriverFixture, KeepWashingIsSetAgainForTheNextObject) {
     Select(wlitIE_History);
     Select(wlitWin_Run_History);
