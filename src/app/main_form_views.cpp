@@ -262,10 +262,8 @@ void TMainForm::ApplyLanguage(const LanguageChoice& language) {
 }
 
 void TMainForm::LanguageListChanged() {
-    int id =
-        LanguageIdOfEntry(settings_.Files.Language, optionsPage_->LanguageEntry(), ctx_.Opts.LngID);
-    if (id == ctx_.Opts.LngID)
-        return;
-    ctx_.Opts.LngID = id;
-    ApplyLanguage(settings_.Language());
+    // Another language: the settings are saved and loaded again, which applies it everywhere
+    // (object names and state texts too) and writes a close and a start line to the log.
+    if (LanguageListChange(*this, optionsPage_->LanguageEntry()))
+        UpdateStatus();
 }

@@ -9,11 +9,8 @@ namespace {
 
 constexpr int kWidth = 380;
 constexpr int kHeight = 236;
-constexpr int kTitleHeight = 26;
 constexpr int kCloseId = 100;
 constexpr int kTickerId = 101;
-constexpr COLORREF kBodyBottom = RGB(222, 242, 218);
-constexpr COLORREF kButtonBackdrop = RGB(225, 243, 221);
 
 }  // namespace
 
@@ -43,7 +40,7 @@ bool TAboutBox::Open(HWND owner) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     int x = area.left + ((area.right - area.left) - kWidth) / 2;
     int y = area.top + ((area.bottom - area.top) - kHeight) / 2;
-    buttonBackdrop_.Reset(CreateSolidBrush(kButtonBackdrop));
+    MakeButtonBackdrop();
     RegisterClassOnce(kClassName, ClassStyle{CS_DROPSHADOW, nullptr, nullptr, nullptr});
     if (!CreateAs(kClassName, WS_EX_TOPMOST, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
                   platform::Utf8ToWide(content_.caption), RECT{x, y, x + kWidth, y + kHeight},
@@ -59,20 +56,15 @@ bool TAboutBox::Open(HWND owner) {
 }
 
 void TAboutBox::Paint(HDC dc) {
+    PaintFrame(dc, platform::Utf8ToWide(content_.caption), look_.fonts->bold.Get());
     RECT client;
     GetClientRect(Handle(), &client);
-    FillGradient(dc, RECT{0, 0, client.right, kTitleHeight}, palette::kHeader, palette::kDeep);
-    FillGradient(dc, RECT{0, kTitleHeight, client.right, client.bottom}, palette::kPanel,
-                 kBodyBottom);
-    SetBkMode(dc, TRANSPARENT);
     auto text = [&](HFONT font, COLORREF colour, RECT r, const std::string& s, UINT format) {
         SelectedObject selected(dc, font);
         SetTextColor(dc, colour);
         std::wstring w = platform::Utf8ToWide(s);
         DrawTextW(dc, w.c_str(), -1, &r, format | DT_NOPREFIX);
     };
-    text(look_.fonts->bold.Get(), palette::kWhite, RECT{10, 0, client.right, kTitleHeight},
-         content_.caption, DT_SINGLELINE | DT_VCENTER);
     if (look_.bigIcon)
         DrawIconEx(dc, 20, 44, look_.bigIcon, 48, 48, 0, nullptr, DI_NORMAL);
     text(look_.fonts->title.Get(), palette::kDeep, RECT{84, 40, client.right - 10, 70},
@@ -93,6 +85,9 @@ void TAboutBox::Paint(HDC dc) {
 }
 
 LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleBoxMessage(message, wParam, lParam, result))
+        return result;
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kCloseId || LOWORD(wParam) == IDCANCEL)
@@ -101,26 +96,6 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Close();
             return 0;
-        case WM_CTLCOLORBTN:
-            return reinterpret_cast<LRESULT>(buttonBackdrop_.Get());
-        case WM_NCHITTEST: {
-            LRESULT hit = Default(message, wParam, lParam);
-            POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            ScreenToClient(Handle(), &pt);
-            return hit == HTCLIENT && pt.y < kTitleHeight ? HTCAPTION : hit;
-        }
-        case WM_DRAWITEM:
-            OwnerDrawn::Reflect(lParam);
-            return TRUE;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
         default:
             break;
     }

@@ -8,12 +8,12 @@
 
 #include "ui/skin_button.h"
 #include "ui/skin_look.h"
+#include "ui/skinned_box.h"
 #include "ui/ticker.h"
-#include "ui/window.h"
 
 namespace ui {
 
-class TAboutBox : public Window {
+class TAboutBox : public SkinnedBox {
   public:
     struct Content {
         std::string caption;  // of the title strip
@@ -37,13 +37,12 @@ class TAboutBox : public Window {
 
   private:
     bool Open(HWND owner);
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     const SkinLook& look_;
     Content content_;
     SkinButton closeButton_;
     Ticker ticker_;
-    UniqueBrush buttonBackdrop_;
 };
 
 }  // namespace ui

@@ -13,11 +13,8 @@ namespace {
 constexpr int kButtonIdBase = 100;
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 26;
-constexpr int kTitleHeight = 26;
 constexpr int kMargin = 16;
 constexpr int kIconSize = 32;
-constexpr COLORREF kBodyBottom = RGB(222, 242, 218);
-constexpr COLORREF kButtonBackdrop = RGB(226, 244, 222);  // the body's colour at the buttons
 
 HICON SystemIcon(TMessageDlgBox::Icon icon) {
     switch (icon) {
@@ -80,7 +77,7 @@ bool TMessageDlgBox::Open(HWND owner) {
         GetWindowRect(owner, &around);
     int x = around.left + ((around.right - around.left) - width) / 2;
     int y = around.top + ((around.bottom - around.top) - height) / 2;
-    buttonBackdrop_.Reset(CreateSolidBrush(kButtonBackdrop));
+    MakeButtonBackdrop();
     RegisterClassOnce(kClassName, ClassStyle{CS_DROPSHADOW, nullptr, nullptr, nullptr});
     if (!CreateAs(kClassName, WS_EX_TOPMOST | WS_EX_CONTROLPARENT,
                   WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, title_, RECT{x, y, x + width, y + height},
@@ -134,20 +131,7 @@ void TMessageDlgBox::Answer(int index) {
 }
 
 void TMessageDlgBox::Paint(HDC dc) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    RECT title{0, 0, client.right, kTitleHeight};
-    FillGradient(dc, title, palette::kHeader, palette::kDeep);
-    RECT body{0, kTitleHeight, client.right, client.bottom};
-    FillGradient(dc, body, palette::kPanel, kBodyBottom);
-    SetBkMode(dc, TRANSPARENT);
-    {
-        SelectedObject font(dc, look_.fonts->bold.Get());
-        SetTextColor(dc, palette::kWhite);
-        RECT caption = title;
-        caption.left += 10;
-        DrawTextW(dc, title_.c_str(), -1, &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    }
+    PaintFrame(dc, title_, look_.fonts->bold.Get());
     if (HICON icon = SystemIcon(icon_))
         DrawIconEx(dc, kMargin, kTitleHeight + kMargin, icon, kIconSize, kIconSize, 0, nullptr,
                    DI_NORMAL);
@@ -158,6 +142,9 @@ void TMessageDlgBox::Paint(HDC dc) {
 }
 
 LRESULT TMessageDlgBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleBoxMessage(message, wParam, lParam, result))
+        return result;
     switch (message) {
         case WM_COMMAND: {
             int id = LOWORD(wParam);
@@ -176,26 +163,6 @@ LRESULT TMessageDlgBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_CLOSE:
             Answer(static_cast<int>(captions_.size()) - 1);
             return 0;
-        case WM_CTLCOLORBTN:
-            return reinterpret_cast<LRESULT>(buttonBackdrop_.Get());
-        case WM_NCHITTEST: {
-            LRESULT hit = Default(message, wParam, lParam);
-            POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            ScreenToClient(Handle(), &pt);
-            return hit == HTCLIENT && pt.y < kTitleHeight ? HTCAPTION : hit;
-        }
-        case WM_DRAWITEM:
-            OwnerDrawn::Reflect(lParam);
-            return TRUE;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
         default:
             break;
     }

@@ -9,11 +9,11 @@
 
 #include "ui/skin_button.h"
 #include "ui/skin_look.h"
-#include "ui/window.h"
+#include "ui/skinned_box.h"
 
 namespace ui {
 
-class TMessageDlgBox : public Window {
+class TMessageDlgBox : public SkinnedBox {
   public:
     enum class Icon { None, Question, Warning, Information };
 
@@ -32,7 +32,7 @@ class TMessageDlgBox : public Window {
     bool Open(HWND owner);
     int RunModal(HWND owner);
     void Layout(int& width, int& height);
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     void Answer(int index);
 
     const SkinLook& look_;
@@ -40,7 +40,6 @@ class TMessageDlgBox : public Window {
     std::wstring text_;
     std::vector<std::string> captions_;
     std::vector<std::unique_ptr<SkinButton>> buttons_;
-    UniqueBrush buttonBackdrop_;
     Icon icon_;
     RECT textRect_{};
     int answer_ = -1;

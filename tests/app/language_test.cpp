@@ -82,4 +82,25 @@ TEST_F(LanguageTest, ControlsTakeTheirTextsByTheirIds) {
     EXPECT_EQ(platform::WideToUtf8(column), Dutch(1012));
 }
 
+TEST_F(LanguageTest, ChoosingAnotherLanguageReloadsEveryTextAndKeepsTheChoice) {
+    HWND list = Control(ids::PageOptions, ids::LanguageList);
+    int german = -1;
+    for (int i = 0; i < ui::ComboCount(list); ++i)
+        if (ui::ComboItemText(list, i) == "Deutsch")
+            german = i;
+    ASSERT_GE(german, 0) << "the language list does not offer Deutsch";
+    ui::SetComboSelection(list, german);
+    SendMessageW(GetDlgItem(form->Handle(), ids::PageOptions), WM_COMMAND,
+                 MAKEWPARAM(ids::LanguageList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+
+    auto german_text = [&](int id) { return GetLangText(id, kMainFormName, {language, 49}, ""); };
+    EXPECT_EQ(ui::GetText(GetDlgItem(form->Handle(), ids::WashBtn)), german_text(ids::WashBtn));
+    // The catalogue is built again, so the objects carry their German names.
+    HWND washingList = Control(ids::PageObjects, ids::WashingList);
+    EXPECT_EQ(ui::ListCell(washingList, 0, 0), german_text(10100));
+    EXPECT_EQ(platform::ReadIniString(folder.Path() + "tidewell.ini",
+                                      CurrentUserSectionPrefix() + ".Options", "LngID", ""),
+              "49");
+}
+
 }  // namespace
