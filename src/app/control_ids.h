@@ -151,4 +151,9 @@ constexpr int QuitHint = 1211;
 constexpr int QuitChoice = 1212;
 constexpr int QuitYes = 1213;
 constexpr int QuitNo = 1214;
+// The about box: its caption, three lines, five ticker items and the Close button.
+constexpr int AboutCaption = 1220;
+constexpr int AboutFirstLine = 1221;        // 1221..1223
+constexpr int AboutFirstTickerItem = 1224;  // 1224..1228
+constexpr int AboutClose = 1229;
 }  // namespace text_ids

@@ -169,6 +169,20 @@ const std::vector<DesignText>& MainFormMessageTexts() {
         {text_ids::QuitChoice, "Click Yes to quit and No to continue.", ""},
         {text_ids::QuitYes, "Yes", ""},
         {text_ids::QuitNo, "No", ""},
+        {text_ids::AboutCaption, "About Tidewell", ""},
+        {text_ids::AboutFirstLine, "Removes the traces your computer keeps:", ""},
+        {text_ids::AboutFirstLine + 1, "histories, caches, cookies, recent files,", ""},
+        {text_ids::AboutFirstLine + 2, "temporary files, logs and recycle bins.", ""},
+        {text_ids::AboutFirstTickerItem,
+         "Eight wash levels, from plain deletion to 35 overwrite passes", ""},
+        {text_ids::AboutFirstTickerItem + 1,
+         "A test run lists every action of a wash and changes nothing", ""},
+        {text_ids::AboutFirstTickerItem + 2, "Hot keys close or hide all browser windows at once",
+         ""},
+        {text_ids::AboutFirstTickerItem + 3, "Vanish shreds the files and folders you pick", ""},
+        {text_ids::AboutFirstTickerItem + 4,
+         "Auto wash: after an interval, every day, or when the last browser closes", ""},
+        {text_ids::AboutClose, "Close", ""},
     };
     return rows;
 }

@@ -124,19 +124,18 @@ void TMainForm::InfoBtnClick() {
 void TMainForm::ShowAboutBox(bool closeButton) {
     if (!aboutBox_) {
         ui::TAboutBox::Content content;
-        content.caption = "About Tidewell";
+        content.caption = Text(text_ids::AboutCaption, DesignCaption(text_ids::AboutCaption));
         content.name = "Tidewell";
         content.title = kProgramTitle;
-        content.lines = {
-            "Removes the traces your computer keeps:", "histories, caches, cookies, recent files,",
-            "temporary files, logs and recycle bins."};
-        content.tickerItems = {
-            "Eight wash levels, from plain deletion to 35 overwrite passes",
-            "A test run lists every action of a wash and changes nothing",
-            "Hot keys close or hide all browser windows at once",
-            "Vanish shreds the files and folders you pick",
-            "Auto wash: after an interval, every day, or when the last browser closes"};
-        content.closeCaption = "Close";
+        for (int i = 0; i < 3; ++i) {
+            int id = text_ids::AboutFirstLine + i;
+            content.lines.push_back(Text(id, DesignCaption(id)));
+        }
+        for (int i = 0; i < 5; ++i) {
+            int id = text_ids::AboutFirstTickerItem + i;
+            content.tickerItems.push_back(Text(id, DesignCaption(id)));
+        }
+        content.closeCaption = Text(text_ids::AboutClose, DesignCaption(text_ids::AboutClose));
         aboutBox_ = std::make_unique<ui::TAboutBox>(look_, std::move(content));
     }
     aboutBox_->Show(Handle(), closeButton);

@@ -259,6 +259,7 @@ void TMainForm::ApplyLanguage(const LanguageChoice& language) {
                       [this](HWND control, const std::string& hint) { SetHint(control, hint); });
     vanishPage_->ApplyTexts();
     SetGoButtonCaption(ctx_.Washing);
+    aboutBox_.reset();  // made again, in this language, when it is next shown
 }
 
 void TMainForm::LanguageListChanged() {

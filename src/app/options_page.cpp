@@ -45,8 +45,8 @@ void OptionsPage::CreateControls() {
     form_.SetHint(levels, DesignHint(ids::WashBlurModeList));
     Label(ids::LanguageListLbl, 12, 328, 200, 16);
     ui::CreateDropDownList(Handle(), ids::LanguageList, ui::Rect(12, 346, 196, 24), normal);
-    Button(ids::DefaultOptionsBtn, 248, 344, 104, 26);
-    Button(ids::RemoveSoftwareBtn, 356, 344, 104, 26);
+    Button(ids::DefaultOptionsBtn, 220, 344, 118, 26);
+    Button(ids::RemoveSoftwareBtn, 342, 344, 118, 26);
 }
 
 Page::StaticLook OptionsPage::LookOf(int id) const {

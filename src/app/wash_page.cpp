@@ -13,6 +13,7 @@ namespace {
 constexpr int kListLeft = 12;
 constexpr int kListTop = 58;
 constexpr int kListWidth = 448;
+constexpr int kCaptionWidth = 132;
 constexpr int kListHeight = 228;
 constexpr int kHeaderTop = 38;
 constexpr int kHeaderHeight = 20;
@@ -46,11 +47,14 @@ void WashPage::CreateControls() {
 
     const DWORD oneLine = SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS;
     int y = kListTop + kListHeight + 12;
-    Label(ids::WashBlurModeCaptionLbl, kListLeft, y, 80, 16);
-    ui::CreateLabel(page, ids::WashBlurModeLbl, ui::Rect(96, y, kListWidth - 84, 16), "", bold,
+    // Captions wide enough for the longest translation ("Bereinigungsstufe:").
+    const int valueLeft = kListLeft + kCaptionWidth + 4;
+    Label(ids::WashBlurModeCaptionLbl, kListLeft, y, kCaptionWidth, 16);
+    ui::CreateLabel(page, ids::WashBlurModeLbl,
+                    ui::Rect(valueLeft, y, kListLeft + kListWidth - valueLeft, 16), "", bold,
                     oneLine);
-    Label(ids::LastWashTimeCaptionLbl, kListLeft, y + 20, 80, 16);
-    ui::CreateLabel(page, ids::LastWashTimeLbl, ui::Rect(96, y + 20, 220, 16), "N/A", bold,
+    Label(ids::LastWashTimeCaptionLbl, kListLeft, y + 20, kCaptionWidth, 16);
+    ui::CreateLabel(page, ids::LastWashTimeLbl, ui::Rect(valueLeft, y + 20, 200, 16), "N/A", bold,
                     oneLine);
     ui::CreateLabel(page, ids::WashProgressLbl, ui::Rect(kListLeft, y + 48, 300, 16), "", normal,
                     oneLine);

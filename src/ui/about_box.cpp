@@ -7,7 +7,7 @@ namespace ui {
 
 namespace {
 
-constexpr int kWidth = 380;
+constexpr int kWidth = 430;
 constexpr int kHeight = 236;
 constexpr int kCloseId = 100;
 constexpr int kTickerId = 101;

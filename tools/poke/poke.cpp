@@ -6,6 +6,7 @@
 //   poke click ID            a click on the control ID of the main window
 //   poke wait-text ID TEXT [SECONDS]   until the control ID of the main window shows TEXT
 //   poke command CLASS ID    posts WM_COMMAND ID to a window of CLASS (answers a dialog)
+//   poke select ID TEXT      chooses the entry TEXT of the drop-down list ID of the main window
 //   poke close               WM_CLOSE
 //   poke pid                 the Windows process id of the main window
 //   poke count CLASS         the messages the loop of the program of a window of CLASS has
@@ -139,6 +140,20 @@ int wmain(int argc, wchar_t** argv) {
         if (!search.found)
             return 1;
         PostMessageW(GetParent(search.found), WM_COMMAND, MAKEWPARAM(search.id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(search.found));
+        return 0;
+    }
+    if (command == L"select" && argc > 3) {
+        Search search{_wtoi(argv[2]), nullptr};
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            return 1;
+        LRESULT index = SendMessageW(search.found, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(argv[3]));
+        if (index == CB_ERR)
+            return 1;
+        SendMessageW(search.found, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(GetParent(search.found), WM_COMMAND, MAKEWPARAM(search.id, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(search.found));
         return 0;
     }
