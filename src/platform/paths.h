@@ -15,5 +15,7 @@ std::string WithoutTrailingBackslash(std::string path);
 // ASCII lower case, as file names compare on Windows for the letters that matter here.
 std::string LowerAscii(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// The text without the blanks, tabs and line ends around it.
+std::string Trim(std::string_view text);
 
 }  // namespace platform

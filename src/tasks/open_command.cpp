@@ -2,19 +2,14 @@
 
 #include <cctype>
 
+#include "platform/paths.h"
+
 namespace {
 
 std::string Upper(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string Trim(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Placeholders ("%1", "%L") and quotes are not part of the program's name.
@@ -28,7 +23,7 @@ std::string Cleaned(const std::string& command) {
         if (command[i] != '"')
             out += command[i];
     }
-    return Trim(out);
+    return platform::Trim(out);
 }
 
 }  // namespace

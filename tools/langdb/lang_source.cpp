@@ -3,16 +3,13 @@
 #include <cstdlib>
 #include <set>
 
-namespace langdb {
-namespace {
+#include "platform/paths.h"
 
-std::string Trim(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
+namespace langdb {
+
+using platform::Trim;
+
+namespace {
 
 // Quotes and escapes of a value; false for an unknown escape.
 bool Unescape(std::string value, std::string& out) {

@@ -1,17 +1,10 @@
 #include "plugin_source.h"
 
+#include "platform/paths.h"
+
 namespace langdb {
-namespace {
 
-std::string Trim(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
+using platform::Trim;
 
 std::optional<std::vector<TiDbRecord>> ParsePluginSource(const std::string& text,
                                                          const std::string& fileName,
