@@ -24,10 +24,26 @@ std::string YesNo(bool value) {
     return value ? "yes" : "no";
 }
 
+// Columns are counted in characters, not bytes: display names are UTF-8 in any language.
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 std::string PaddedTo(std::string text, std::size_t width) {
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
+    const std::size_t length = CharacterCount(text);
+    if (length < width)
+        text.append(width - length, ' ');
     return text;
+}
+
+// The width of a column: its longest entry and two blanks.
+std::size_t ColumnWidth(const char* header, const std::vector<std::string>& entries) {
+    std::size_t width = CharacterCount(header);
+    for (const std::string& entry : entries)
+        width = std::max(width, CharacterCount(entry));
+    return width + 2;
 }
 
 }  // namespace
@@ -42,22 +58,25 @@ std::vector<std::string> ObjectIdentifiers(const Catalogue& catalogue) {
 
 std::vector<std::string> ObjectListingLines(const Catalogue& catalogue) {
     const std::vector<std::string> ids = ObjectIdentifiers(catalogue);
-    std::size_t width = std::string("IDENTIFIER").size();
-    for (const std::string& id : ids)
-        width = std::max(width, id.size());
-    width += 2;
+    std::vector<std::string> names;
+    for (const auto& item : catalogue.Items)
+        names.push_back(item->DisplayName);
+    const std::size_t idWidth = ColumnWidth("IDENTIFIER", ids);
+    const std::size_t nameWidth = ColumnWidth("NAME", names);
 
     std::vector<std::string> lines;
-    lines.push_back(PaddedTo("IDENTIFIER", width) + "SELECTED  PRESENT  NAME");
+    lines.push_back(PaddedTo("IDENTIFIER", idWidth) + PaddedTo("NAME", nameWidth) +
+                    "SELECTED  PRESENT");
     for (std::size_t i = 0; i < ids.size(); ++i) {
         const TWashListItem& item = *catalogue.Items[i];
-        lines.push_back(PaddedTo(ids[i], width) + PaddedTo(YesNo(item.Selected), 10) +
-                        PaddedTo(YesNo(item.Enabled), 9) + item.DisplayName);
+        lines.push_back(PaddedTo(ids[i], idWidth) + PaddedTo(names[i], nameWidth) +
+                        PaddedTo(YesNo(item.Selected), 10) + YesNo(item.Enabled));
     }
     return lines;
 }
 
-std::string SelectOnly(Catalogue& catalogue, const std::vector<std::string>& identifiers) {
+std::string SelectOnly(Catalogue& catalogue, const std::vector<std::string>& identifiers,
+                       const WasherTable& washers) {
     const std::vector<std::string> ids = ObjectIdentifiers(catalogue);
     std::vector<bool> chosen(ids.size(), false);
     for (const std::string& wanted : identifiers) {
@@ -70,6 +89,8 @@ std::string SelectOnly(Catalogue& catalogue, const std::vector<std::string>& ide
         const std::size_t index = static_cast<std::size_t>(found - ids.begin());
         if (!catalogue.Items[index]->Enabled)
             return "object '" + *found + "' is not present on this computer";
+        if (!washers.Find(*catalogue.Items[index]))
+            return "object '" + *found + "' cannot be washed yet: no washer handles it";
         chosen[index] = true;
     }
     for (std::size_t i = 0; i < chosen.size(); ++i) {

@@ -10,17 +10,20 @@
 #include <vector>
 
 #include "catalogue/catalogue_ops.h"
+#include "engine/washer_table.h"
 
 // The identifier of each catalogue entry, in catalogue order.
 std::vector<std::string> ObjectIdentifiers(const Catalogue& catalogue);
 
-// The lines of `list`: a header, then per object its identifier, selected, present (the row is
-// enabled: object detection did not disable it) and display name, in aligned columns.
+// The lines of `list`: a header, then per object its identifier, display name, selected and
+// present (the row is enabled: object detection did not disable it), in aligned columns.
 std::vector<std::string> ObjectListingLines(const Catalogue& catalogue);
 
-// --only: selects exactly the named objects for this run. On a name that is unknown or whose
-// object is not present, changes nothing and returns the message that says so.
-std::string SelectOnly(Catalogue& catalogue, const std::vector<std::string>& identifiers);
+// --only: selects exactly the named objects for this run. On a name that is unknown, whose
+// object is not present, or that no washer in `washers` handles (the run would skip it, and
+// the user asked for it by name), changes nothing and returns the message that says so.
+std::string SelectOnly(Catalogue& catalogue, const std::vector<std::string>& identifiers,
+                       const WasherTable& washers);
 
 // Totals of a real wash, after the per-object lines:
 // "Tidewell Wash done, N items washed, total size B bytes (size text)".

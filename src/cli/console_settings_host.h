@@ -5,7 +5,8 @@
 // list; the activity log is opened and closed as the program does it.
 //
 // TidewellCmd never writes the settings back (no SaveSettings): --level and --only are for one
-// run, and nothing else can change, so writing would only risk the user's file.
+// run, and nothing else can change, so writing would only risk the user's file. A wash stores
+// its time alone (SaveLastWashTime).
 #include "catalogue/settings.h"
 #include "cli/console_io.h"
 #include "engine/wash_context.h"

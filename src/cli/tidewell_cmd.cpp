@@ -56,6 +56,10 @@ int Wash(WashContext& ctx, ConsoleWashView& view, ConsoleSettingsHost& host, Con
     ScrubAndGoBtnClick(ctx);
     ctx.Opts.LogActivities = logging;
     ctx.Log = file;
+    // The time goes to the settings, where the main window and the scheduler can find it; a
+    // run without objects washed nothing.
+    if (AnySelected(ctx.Objects))
+        SaveLastWashTime(host.Settings(), ctx.LastWashTime);
     io.Out(WashSummary(ctx.RunItemCount, ctx.RunTotalBytes, view.Stopped()) + "\r\n");
     return view.Stopped() ? kExitStopped : kExitOk;
 }
@@ -69,7 +73,7 @@ int Execute(const CliCommand& cmd, WashContext& ctx, ConsoleWashView& view,
     if (cmd.Level)
         ctx.Opts.WashBlurMode = *cmd.Level;
     if (!cmd.Only.empty()) {
-        std::string problem = SelectOnly(ctx.Objects, cmd.Only);
+        std::string problem = SelectOnly(ctx.Objects, cmd.Only, ctx.Washers);
         if (!problem.empty()) {
             io.Err("TidewellCmd: " + problem + "\r\n");
             return kExitUsage;

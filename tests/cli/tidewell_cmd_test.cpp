@@ -5,8 +5,11 @@
 
 #include <regex>
 
+#include "catalogue/date_time.h"
 #include "catalogue/settings.h"
 #include "platform/files.h"
+#include "platform/ini.h"
+#include "platform/locale.h"
 #include "platform/system.h"
 #include "platform/text.h"
 #include "support/child_process.h"
@@ -37,6 +40,25 @@ std::vector<std::string> Lines(const std::string& text) {
 std::string Utf16File(const std::string& text) {
     std::wstring wide = L"\xFEFF" + platform::Utf8ToWide(text);
     return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+}
+
+// The file's text without its "LastWashTime=" line, and that line's value ("" without one).
+struct IniText {
+    std::string rest, lastWash;
+};
+IniText SplitLastWash(const std::string& utf16File) {
+    std::wstring wide(utf16File.size() / sizeof(wchar_t), L'\0');
+    std::copy(utf16File.begin(), utf16File.begin() + wide.size() * sizeof(wchar_t),
+              reinterpret_cast<char*>(wide.data()));
+    IniText text{platform::WideToUtf8(wide), ""};
+    const std::string key = "\r\nLastWashTime=";
+    std::size_t at = text.rest.find(key);
+    if (at == std::string::npos)
+        return text;
+    std::size_t end = text.rest.find("\r\n", at + key.size());
+    text.lastWash = text.rest.substr(at + key.size(), end - at - key.size());
+    text.rest.erase(at, end - at);
+    return text;
 }
 
 class ProgramFolder {
@@ -82,19 +104,29 @@ TEST(TidewellCmd, RefusesBadArgumentsWithAMessage) {
     ChildProcessResult help = program.Run("--help");
     EXPECT_EQ(help.exitCode, 0u);
     EXPECT_NE(help.output.find("Usage: TidewellCmd"), std::string::npos);
+    EXPECT_NE(help.output.find("list    every wash object: identifier, name, selected, present"),
+              std::string::npos);
 }
 
-TEST(TidewellCmd, OnlyRefusesAnUnknownIdentifierAndWashesNothing) {
+TEST(TidewellCmd, OnlyRefusesUnknownAndUnwashableObjectsAndWashesNothing) {
     ScopedRegistryKey run(RootKey::CurrentUser,
                           "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
     run.SetString("a", "calc\\1");
     run.SetString("MRUList", "a");
     ProgramFolder program("");
+    const std::string iniBefore = program.Ini();
     ChildProcessResult r = program.Run("wash --yes --only wlitWin_Run_History,wlitNo_Such_Thing");
     EXPECT_EQ(r.exitCode, 2u);
     EXPECT_NE(r.errors.find("unknown object identifier 'wlitNo_Such_Thing'"), std::string::npos)
         << r.errors;
     EXPECT_TRUE(run.HasValue("a"));
+    // No washer handles the IE cache yet: asked for by name, it is refused, not skipped.
+    r = program.Run("wash --yes --only wlitWin_Run_History,wlitIE_Cache");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.errors.find("'wlitIE_Cache' cannot be washed yet"), std::string::npos) << r.errors;
+    EXPECT_EQ(r.output, "");
+    EXPECT_TRUE(run.HasValue("a"));
+    EXPECT_EQ(program.Ini(), iniBefore);  // nothing ran: no wash time either
 }
 
 TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
@@ -106,19 +138,24 @@ TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
     ASSERT_EQ(r.exitCode, 0u) << r.errors;
     std::vector<std::string> lines = Lines(r.output);
     ASSERT_EQ(lines.size(), 1u + 82u + 1u) << r.output;  // header, built-in, one user object
+    EXPECT_EQ(lines[0].rfind("IDENTIFIER", 0), 0u) << lines[0];
     auto fields = [](const std::string& line) {
         std::smatch m;
-        std::regex_match(line, m, std::regex(R"((\S+)\s+(yes|no)\s+(yes|no)\s+(.*))"));
+        std::regex_match(line, m, std::regex(R"((\S+)\s+(.*\S)\s+(yes|no)\s+(yes|no))"));
         return std::vector<std::string>{m[1], m[2], m[3], m[4]};
     };
     EXPECT_EQ(fields(lines[1])[0], "wlitIE_Visited_Typed_Urls");
-    EXPECT_EQ(fields(lines[1 + wlitIE_History])[1], "no");
-    EXPECT_EQ(fields(lines[1 + wlitWin_Clipboard])[1], "yes");
-    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[1], "yes");  // by default
-    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[2], "yes");
+    EXPECT_EQ(fields(lines[1 + wlitIE_History])[2], "no");
+    EXPECT_EQ(fields(lines[1 + wlitWin_Clipboard])[2], "yes");
+    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[2], "yes");  // by default
+    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[3], "yes");
     // Redirected output is UTF-8, whatever the code page.
     EXPECT_EQ(fields(lines[83]),
-              (std::vector<std::string>{"user:1", "yes", "yes", "Büro ☂ Ελλάδα"}));
+              (std::vector<std::string>{"user:1", "Büro ☂ Ελλάδα", "yes", "yes"}));
+    // The selected column lines up under its header, counted in characters.
+    const std::size_t selectedAt = lines[0].find("SELECTED");
+    EXPECT_EQ(platform::Utf8ToWide(lines[83]).find(L"yes"), selectedAt) << lines[83];
+    EXPECT_EQ(lines[1 + wlitIE_History].find("no "), selectedAt) << lines[1 + wlitIE_History];
     EXPECT_EQ(program.Ini(), iniBefore);
     // The log was opened and closed as the program does, even for a listing.
     EXPECT_NE(program.Log().find("**** Tidewell started at "), std::string::npos);
@@ -181,6 +218,7 @@ TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
     EXPECT_TRUE(run.HasValue("a"));
     EXPECT_TRUE(platform::FileExists(planted + "deeper\\cache.bin"));
     EXPECT_EQ(program.Log().find("Washing:"), std::string::npos);
+    EXPECT_EQ(program.Ini(), iniBefore);  // a test run is no wash: no time is stored
 
     std::map<std::string, int> listed = ListedEntries(listing);
     EXPECT_EQ(listed["**** wlitWin_Run_History ****"], 3);  // b, a and the cleared MRUList
@@ -220,7 +258,10 @@ TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
     EXPECT_FALSE(player.HasValue("Url0", "RecentURLList"));
     EXPECT_FALSE(platform::PathExists(planted));
     EXPECT_TRUE(platform::FolderExists(temp));
-    EXPECT_EQ(program.Ini(), iniBefore);  // --only chose for this run; the selection stays
+    // --only chose for this run: the selection stays, only the wash time is new.
+    const IniText after = SplitLastWash(program.Ini());
+    EXPECT_EQ(after.rest, SplitLastWash(iniBefore).rest);
+    EXPECT_NE(after.lastWash, "");
     // "Log Activities" is on: the same lines are in the log.
     const std::string log = program.Log();
     for (std::size_t i = 0; i < 3; ++i)
@@ -241,6 +282,83 @@ TEST(TidewellCmd, LeavesTheLogWithoutWashLinesWhenLoggingIsOff) {
     const std::string log = program.Log();
     EXPECT_NE(log.find("**** Tidewell started at "), std::string::npos);
     EXPECT_EQ(log.find("Washing:"), std::string::npos);
+}
+
+TEST(TidewellCmd, LevelChoosesTheWashLevelForThisRunOnly) {
+    ProgramFolder program("WashBlurMode=1\r\n");
+    const std::string iniBefore = program.Ini();
+    for (const auto& [args, level] :
+         {std::pair<const char*, const char*>{"", "2 #0 Overwrite & Delete"},
+          {"--level 3", "3M US DoD, NSA Overwrite & Delete"},
+          {"--level=7", "4H Secure Deletion, Dr Gutmann full 39 steps"}}) {
+        ChildProcessResult r = program.Run(std::string("test --only wlitWin_Clipboard ") + args);
+        ASSERT_EQ(r.exitCode, 0u) << args << ": " << r.errors;
+        std::vector<std::string> listing = Lines(r.output);
+        ASSERT_GE(listing.size(), 2u) << r.output;
+        EXPECT_NE(listing[1].find("(Wash Level \"" + std::string(level) + "\")"), std::string::npos)
+            << args << ": " << listing[1];
+    }
+    EXPECT_EQ(program.Ini(), iniBefore);  // the saved level stays
+}
+
+TEST(TidewellCmd, AWashStoresItsTimeAndNothingElse) {
+    ScopedRegistryKey run(RootKey::CurrentUser,
+                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
+    run.SetString("a", "calc\\1");
+    run.SetString("MRUList", "a");
+    ProgramFolder program("LngID=44\r\nUnknownKey=kept\r\n[Objects]\r\nCount=0\r\n");
+    const std::string iniBefore = program.Ini();
+    const TDateTime before = Now();
+    ChildProcessResult r = program.Run("wash --only wlitWin_Run_History");
+    ASSERT_EQ(r.exitCode, 0u) << r.errors;
+    const IniText after = SplitLastWash(program.Ini());
+    EXPECT_EQ(after.rest, SplitLastWash(iniBefore).rest);
+    // The locale's date and time, as the program's other dates; whole seconds.
+    std::optional<TDateTime> stored = platform::ParseLocaleDateTime(after.lastWash);
+    ASSERT_TRUE(stored) << after.lastWash;
+    EXPECT_GE(*stored, before - 1.0 / 86400);
+    EXPECT_LE(*stored, Now() + 1.0 / 86400);
+    EXPECT_EQ(platform::ReadIniString(program.Path() + "tidewell.ini",
+                                      CurrentUserSectionPrefix() + ".Options", "LastWashTime"),
+              after.lastWash);
+
+    // A wash with no object selected washes nothing and stores no time.
+    std::string noneSelected;
+    for (int type = 0; type < kBuiltInTypeCount; ++type)
+        noneSelected +=
+            std::string(TypeInfo(static_cast<TWashListItemType>(type)).identifier) + "=0\r\n";
+    ProgramFolder idle(noneSelected);
+    const std::string idleBefore = idle.Ini();
+    r = idle.Run("wash --yes");
+    EXPECT_EQ(r.exitCode, 0u) << r.errors;
+    EXPECT_NE(r.errors.find("no wash object is selected"), std::string::npos) << r.errors;
+    EXPECT_EQ(idle.Ini(), idleBefore);
+}
+
+// A user object that asks before each file: without --yes and with no console input every
+// question is cancelled, so nothing goes; with --yes everything does.
+TEST(TidewellCmd, WithoutYesAnUnansweredConfirmationRemovesNothing) {
+    TempFolder scratch;
+    const std::string first = scratch.AddFile("first.tmp", "one");
+    const std::string second = scratch.AddFile("second.tmp", "two");
+    ProgramFolder program(
+        "[Objects]\r\nCount=1\r\n[Object_1]\r\nDisplayName=Scratch\r\n"
+        "Selected=1\r\nFolder=" +
+        platform::WithoutTrailingBackslash(scratch.Path()) +
+        "\r\nFileList=Scratch files^*.tmp|\r\nPromptOnDelete=1\r\n");
+    ChildProcessResult r = program.Run("wash --only user:1");
+    if (r.exitCode == 2u && r.errors.find("cannot be washed yet") != std::string::npos)
+        GTEST_SKIP() << "user objects have no washer in this build: " << r.errors;
+    ASSERT_EQ(r.exitCode, 0u) << r.errors;
+    EXPECT_NE(r.errors.find("no answer: cancelled"), std::string::npos) << r.errors;
+    EXPECT_TRUE(platform::FileExists(first));
+    EXPECT_TRUE(platform::FileExists(second));
+
+    r = program.Run("wash --yes --only user:1");
+    ASSERT_EQ(r.exitCode, 0u) << r.errors;
+    EXPECT_EQ(r.errors.find("no answer"), std::string::npos) << r.errors;
+    EXPECT_FALSE(platform::FileExists(first));
+    EXPECT_FALSE(platform::FileExists(second));
 }
 
 }  // namespace
