@@ -1,5 +1,6 @@
 #include "catalogue/shell_folders.h"
 
+#include "platform/paths.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 
@@ -46,7 +47,8 @@ std::string Resolve(ShellFolderKind kind) {
 std::string ResolveShellFolder(ShellFolderKind kind) {
     int index = static_cast<int>(kind);
     std::string path = index >= 0 && index < kShellFolderKindCount ? Resolve(kind) : "";
-    if (path.empty() || path == "\\")
+    // A damaged value such as "Recent" or "C:temp" would be found under the current folder.
+    if (!platform::IsAbsolutePath(path))
         return std::string(kNoSuchFolder);
     return path;
 }

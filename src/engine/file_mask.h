@@ -11,5 +11,6 @@
 // nothing.
 bool FileMaskMatches(std::string_view mask, std::string_view name);
 
-// True for masks that take every name, such as "*" and "*.*".
-bool MaskMatchesEveryName(std::string_view mask);
+// True for masks made of wildcards and dots alone, such as "*.*", "?*" or "*.???": they name
+// nothing in particular, so they take every name or nearly every name of a folder.
+bool MaskTakesAnyName(std::string_view mask);

@@ -59,5 +59,5 @@ std::string ProtectedFolderReason(const ProtectedFolders& protectedFolders,
 }
 
 bool WalkNeedsGuard(const std::string& mask, bool includeSubfolders) {
-    return includeSubfolders || MaskMatchesEveryName(mask);
+    return includeSubfolders || MaskTakesAnyName(mask);
 }

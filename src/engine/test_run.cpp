@@ -103,8 +103,11 @@ bool RunTestRun(WashContext& ctx, TestRunListing& listing) {
 
     const TDateTime start = Now();
     const auto started = std::chrono::steady_clock::now();
+    const std::string levelText = ctx.View.ChosenWashLevelText();
+    const std::string level =
+        levelText.empty() ? ShortLevelName(ctx.Opts.WashBlurMode) : ShortLevelName(levelText);
     listing.AddLine(-1, "Tidewell Test Run started " + FormatDateTime(kDateTimePattern, start) +
-                            " (Wash Level \"" + ShortLevelName(ctx.Opts.WashBlurMode) + "\")");
+                            " (Wash Level \"" + level + "\")");
     listing.AddLine(-1, "");
     listing.AddLine(-1, "CLR = cleared but not deleted");
     listing.AddLine(-1, "DEL = deleted");

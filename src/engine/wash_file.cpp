@@ -8,6 +8,7 @@
 #include "engine/protected_folders.h"
 #include "engine/shred/shredder.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/known_folders.h"
 
 namespace {
@@ -253,6 +254,8 @@ bool WashFolder(WashScope& scope, const std::string& folder, const std::string& 
                 bool includeSubfolders, bool deleteFiles) {
     if (folder.empty())
         return false;  // never the current folder, whatever it is
+    if (!platform::IsAbsolutePath(folder))
+        return true;  // a relative path would be found under the current folder: nothing found
     std::string path = platform::WithTrailingBackslash(folder);
     FolderWasher washer(scope, prompt, deleteFiles);
     return washer
@@ -263,6 +266,8 @@ bool WashFolder(WashScope& scope, const std::string& folder, const std::string& 
 
 bool WashFile(WashScope& scope, const std::string& folder, const std::vector<std::string>& names,
               bool& prompt, bool deleteFiles) {
+    if (!platform::IsAbsolutePath(folder))
+        return false;  // the names would be found under the current folder
     bool result = false;
     scope.Ctx.Shred.ShredDelete = deleteFiles;
     for (const std::string& name : names) {

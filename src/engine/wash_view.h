@@ -20,6 +20,9 @@ class WashView {
 
     // The test run's listing.
     virtual bool TestWindowShown() const = 0;
+    // The chosen wash level's text as the options list shows it, in the chosen language; empty
+    // where there is no such list (the level's built-in name is used then).
+    virtual std::string ChosenWashLevelText() const { return {}; }
     virtual void AppendTestLine(const std::string& line) = 0;
 
     // Let pending input through (a Stop press reaches the run this way).

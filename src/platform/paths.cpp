@@ -15,6 +15,14 @@ std::string LastPathComponent(const std::string& path) {
     return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
 }
 
+bool IsAbsolutePath(std::string_view path) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (path.size() >= 2 && separator(path[0]) && separator(path[1]))
+        return true;
+    char drive = path.empty() ? 0 : static_cast<char>(path[0] | 0x20);
+    return path.size() >= 3 && drive >= 'a' && drive <= 'z' && path[1] == ':' && separator(path[2]);
+}
+
 std::string WithTrailingBackslash(std::string path) {
     if (path.empty() || path.back() != '\\')
         path += '\\';

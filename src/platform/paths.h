@@ -12,6 +12,9 @@ std::string LastPathComponent(const std::string& path);
 std::string WithTrailingBackslash(std::string path);
 // Drops trailing backslashes, but a drive root keeps its own ("C:\").
 std::string WithoutTrailingBackslash(std::string path);
+// "C:\..." or a network path "\\server\share\...": a path that names the same place whatever
+// the current folder is.
+bool IsAbsolutePath(std::string_view path);
 // ASCII lower case, as file names compare on Windows for the letters that matter here.
 std::string LowerAscii(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

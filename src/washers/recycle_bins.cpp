@@ -47,11 +47,11 @@ void WashPerUserFolders(WashScope& scope, const std::string& bin) {
 void WashDriveBin(WashScope& scope, const std::string& drive) {
     if (!FilledBin(drive))
         return;
-    if (!scope.Testing())
-        scope.Report(WashActionKind::Delete, "Recycle Bin on " + drive);
     std::optional<std::string> bin = BinFolder(scope, drive);
     if (!bin)
         return;
+    if (!scope.Testing())
+        scope.Report(WashActionKind::Delete, "Recycle Bin on " + drive);
     WashPerUserFolders(scope, *bin);
     if (scope.KeepWashing()) {
         bool prompt = false;

@@ -25,6 +25,14 @@ TEST(ShellFolders, PerUserFolderGetsOneBackslashAndMissingOnesGoNowhere) {
     EXPECT_EQ(ResolveShellFolder(static_cast<ShellFolderKind>(30)), "DRIVE:\\NO_SUCH_FOLDER\\");
 }
 
+TEST(ShellFolders, RelativeValuesGoNowhere) {
+    for (const char* value : {"Recent", "C:Recent", "\\Recent", "DRIVE:\\x"}) {
+        ScopedShellFolder folder("Recent", value);
+        EXPECT_EQ(ResolveShellFolder(ShellFolderKind::ftRecent), "DRIVE:\\NO_SUCH_FOLDER\\")
+            << value;
+    }
+}
+
 TEST(ShellFolders, AStoredTrailingBackslashIsKept) {
     ScopedShellFolder folder("Templates", "C:\\t");
     platform::RegistryKey::Open(RootKey::CurrentUser, ScopedShellFolder::KeyPath(),

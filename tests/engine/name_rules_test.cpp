@@ -48,11 +48,11 @@ TEST(FileMask, StarDotStarTakesNamesWithoutADot) {
     EXPECT_TRUE(FileMaskMatches("abc.*", "abc"));
     EXPECT_TRUE(FileMaskMatches("*.", "readme"));
     EXPECT_FALSE(FileMaskMatches("*.", "read.me"));
-    EXPECT_TRUE(MaskMatchesEveryName("*.*"));
-    EXPECT_TRUE(MaskMatchesEveryName("*"));
-    EXPECT_FALSE(MaskMatchesEveryName("*."));
-    EXPECT_FALSE(MaskMatchesEveryName("*.log"));
-    EXPECT_FALSE(MaskMatchesEveryName(""));
+    // Masks of wildcards alone take (nearly) every name; those with a letter name something.
+    for (const char* mask : {"*.*", "*", "*.", "?*", "*?", "??*", "*.???"})
+        EXPECT_TRUE(MaskTakesAnyName(mask)) << mask;
+    for (const char* mask : {"*.log", "", "a?", "...", "~*"})
+        EXPECT_FALSE(MaskTakesAnyName(mask)) << mask;
 }
 
 TEST(FileMask, QuestionMarksAndSpecialCases) {
@@ -133,6 +133,7 @@ TEST(ProtectedFolders, RootsSystemFoldersAndProfiles) {
     EXPECT_TRUE(WalkNeedsGuard("*.log", true));
     EXPECT_TRUE(WalkNeedsGuard("*.*", false));
     EXPECT_FALSE(WalkNeedsGuard("*.log", false));
+    EXPECT_TRUE(WalkNeedsGuard("?*", false));
 }
 
 }  // namespace

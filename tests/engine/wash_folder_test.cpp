@@ -1,5 +1,6 @@
 // WashFolder and WashFile over real files in the Wine prefix.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <map>
 #include <set>
@@ -8,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/known_folders.h"
 #include "platform/system.h"
+#include "platform/text.h"
 #include "support/recording_views.h"
 #include "support/temp_folder.h"
 #include "support/unix_link.h"
@@ -263,6 +265,23 @@ TEST_F(WashFolderFixture, WashFileNeverClimbsOutOfItsFolder) {
     EXPECT_FALSE(lastResult);
 }
 
+// A damaged folder value such as "rel\" must not be found under whatever the current folder is.
+TEST_F(WashFolderFixture, RelativeFoldersFindNothing) {
+    temp.AddFile("rel\\keep.txt");
+    temp.AddFile("keep2.txt");
+    wchar_t previous[MAX_PATH];
+    ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, previous), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryW(platform::Utf8ToWide(temp.Path()).c_str()));
+    WashCounters folder = Folder("rel\\", "*.*", "", true, true);
+    WashCounters drive = Folder(temp.Path().substr(0, 2) + "rel\\", "*.*", "", true, true);
+    WashCounters files = Files("rel\\", {"keep.txt"});
+    WashCounters here = Files("", {"keep2.txt"});
+    SetCurrentDirectoryW(previous);
+    EXPECT_EQ(folder.count + drive.count + files.count + here.count, 0u);
+    EXPECT_TRUE(temp.Exists("rel\\keep.txt"));
+    EXPECT_TRUE(temp.Exists("keep2.txt"));
+}
+
 TEST_F(WashFolderFixture, WithoutARowThePointerShowsTheHourglassPerItem) {
     std::string folder = temp.AddFolder("v");
     temp.AddFile("v\\a.txt");
@@ -327,6 +346,7 @@ TEST_F(WashFolderFixture, ProtectedFoldersAreRefusedAndTheLogSaysWhy) {
              {windows, "*.*", false, "the Windows folder"},
              {windows + "system32\\..\\", "*.log", true, "the Windows folder"},
              {platform::SystemFolder(), "*", false, "the system folder"},
+             {platform::SystemFolder(), "?*", false, "the system folder"},
              {windows.substr(0, 3), "*.tmp", true, "a drive root"},
              {holder, "*.*", false, "the folder that holds the user profiles"},
              {holder + "Public\\", "*.dat", true, "a user profile folder"},

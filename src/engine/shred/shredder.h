@@ -21,7 +21,8 @@ class ShredObserver {
 // Destroys (ShredDelete) or clears one file by settings.WashMode: overwrite passes, flushes,
 // truncation, renames, delete. True when the file is gone (or, when clearing, when it was
 // overwritten and cut to length 0); a mode outside 1..4 gives false. A file the shredder cannot
-// open for writing is still renamed and deleted; a link is left alone (false).
+// open for writing is still renamed and deleted. A link is never overwritten or renamed: at
+// mode 1 only the link itself is deleted, at the other modes it is left alone (false).
 bool ShredFile(const std::string& path, const ShredSettings& settings,
                ShredObserver* observer = nullptr);
 
