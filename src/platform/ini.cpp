@@ -2,16 +2,64 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/files.h"
 #include "platform/text.h"
 
 namespace platform {
 namespace {
 
-// A new file that starts with the UTF-16 byte-order mark is kept in UTF-16 by the system's INI
-// routines, on Windows as under Wine.
-bool CreateUnicodeIniFile(const std::string& file) {
-    return WriteWholeFile(file, std::string("\xFF\xFE", 2));
+const std::string kUtf16Bom("\xFF\xFE", 2);
+const std::string kUtf16BigEndianBom("\xFE\xFF", 2);
+const std::string kUtf8Bom("\xEF\xBB\xBF", 3);
+
+bool StartsWith(const std::string& bytes, const std::string& prefix) {
+    return bytes.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::wstring AnsiToWide(const std::string& bytes) {
+    const int size = static_cast<int>(bytes.size());
+    int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
+    if (needed > 0)
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), needed);
+    return wide;
+}
+
+// The file as UTF-16 with its byte-order mark: written beside it, then put in its place, so
+// a failed write leaves the old file whole.
+bool ReplaceWithUtf16(const std::string& file, const std::wstring& text) {
+    const std::string temporary = file + ".utf16";
+    std::string bytes = kUtf16Bom;
+    bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+    if (!WriteWholeFile(temporary, bytes)) {
+        DeleteFileW(Utf8ToWide(temporary).c_str());
+        return false;
+    }
+    if (MoveFileExW(Utf8ToWide(temporary).c_str(), Utf8ToWide(file).c_str(),
+                    MOVEFILE_REPLACE_EXISTING) != 0)
+        return true;
+    DeleteFileW(Utf8ToWide(temporary).c_str());
+    return false;
+}
+
+// A file that starts with the UTF-16 byte-order mark is kept in UTF-16 by the system's INI
+// routines, on Windows as under Wine; any other file is written in the ANSI code page, where a
+// name outside that page comes back as "?". So a missing file is made with the mark, and a file
+// without one (made by an installer or by hand) is turned into UTF-16 once, its text read in
+// the ANSI code page (or as UTF-8 behind a UTF-8 mark).
+bool MakeUnicodeIniFile(const std::string& file) {
+    if (!PathExists(file))
+        return WriteWholeFile(file, kUtf16Bom);
+    std::optional<std::string> bytes = ReadWholeFile(file);
+    if (!bytes)
+        return false;
+    if (StartsWith(*bytes, kUtf16Bom) || StartsWith(*bytes, kUtf16BigEndianBom))
+        return true;
+    if (StartsWith(*bytes, kUtf8Bom))
+        return ReplaceWithUtf16(file, Utf8ToWide(std::string_view(*bytes).substr(kUtf8Bom.size())));
+    return ReplaceWithUtf16(file, AnsiToWide(*bytes));
 }
 
 bool HasLineBreak(const std::string& text) {
@@ -35,8 +83,8 @@ bool WriteIniString(const std::string& file, const std::string& section, const s
     // A line break would let a value write lines, sections and keys of its own into the file.
     if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value))
         return false;
-    if (newFile == IniNewFile::Unicode && !FolderOfPath(file).empty() && !PathExists(file))
-        CreateUnicodeIniFile(file);  // when this fails, the write below says so
+    if (newFile == IniNewFile::Unicode && !FolderOfPath(file).empty())
+        MakeUnicodeIniFile(file);  // when this fails, the write goes on as the system does it
     return WritePrivateProfileStringW(Utf8ToWide(section).c_str(), Utf8ToWide(key).c_str(),
                                       Utf8ToWide(value).c_str(), Utf8ToWide(file).c_str()) != 0;
 }

@@ -9,8 +9,10 @@ namespace platform {
 // The longest value the program reads; a longer one comes back cut to this many characters.
 constexpr std::size_t kIniValueMaxChars = 2047;
 
-// How a missing file is created by a write: UTF-16 (any text round-trips; the program's own
-// files) or the ANSI code page (the system's default; for other programs' settings files).
+// How a write stores the file. Unicode, for the program's own files: a missing file is created
+// in UTF-16, and an existing file in the ANSI code page is turned into UTF-16 first (once; its
+// text kept), so any text round-trips. Ansi, for other programs' settings files: the file is
+// left as it is, and a missing one is created in the ANSI code page (the system's default).
 enum class IniNewFile { Unicode, Ansi };
 
 // The value of section/key, or `fallback` when the file, section or key is missing.

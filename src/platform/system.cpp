@@ -73,14 +73,15 @@ std::string TempFolder() {
 
 std::string CurrentUserName() {
     // A process keeps the user it was started by (its token does not change, and the program
-    // never impersonates), so the name is asked once; the main timer asks every second.
-    static const std::string name = [] {
+    // never impersonates), so the name is kept once known; the main timer asks every second.
+    // A failed answer is not kept: the next call asks again.
+    static std::string name;
+    if (name.empty()) {
         wchar_t buffer[261];
         DWORD size = 261;
-        if (!GetUserNameW(buffer, &size) || size == 0)
-            return std::string();
-        return WideToUtf8(std::wstring(buffer));
-    }();
+        if (GetUserNameW(buffer, &size) && size != 0)
+            name = WideToUtf8(std::wstring(buffer));
+    }
     return name;
 }
 

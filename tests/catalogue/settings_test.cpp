@@ -323,6 +323,35 @@ TEST_F(SettingsTest, NamesOutsideTheAnsiCodePageSurviveSaveAndLoad) {
     EXPECT_EQ(host.activeX, std::vector<std::string>{"{\xce\xb1\xce\xb2}"});
 }
 
+// A tidewell.ini in the ANSI code page (an installer's, or written by hand) becomes UTF-16 at
+// the first save, its own text read in the ANSI code page.
+TEST_F(SettingsTest, AnAnsiFileBecomesUnicodeAndKeepsItsKeys) {
+    platform::WriteWholeFile(Ini(),
+                             "[ann.Options]\r\nLogActivities=1\r\nwlitIE_Cache=0\r\n"
+                             "Installer=Caf\xe9\r\n[Objects]\r\nCount=1\r\n"
+                             "[Object_1]\r\nDisplayName=Plain\r\nFolder=C:\\Plain\r\n");
+    const std::string installer = Read("ann.Options", "Installer");  // as the system reads it
+    const std::string name = "\xe6\x97\xa5\xe8\xa8\x98 \xd0\x94";    // outside any ANSI page
+    {
+        RecordingHost host(folder.Path());
+        LoadSettings(host);
+        ASSERT_EQ(host.catalogue.Items.size(), 83u);
+        AppendUserObject(host.catalogue, host.view, UserObject(name, "C:\\" + name));
+        SaveSettings(host);
+    }
+    EXPECT_EQ(platform::ReadWholeFile(Ini()).value_or("").substr(0, 2), "\xff\xfe");
+    RecordingHost host(folder.Path());
+    LoadSettings(host);
+    ASSERT_EQ(host.catalogue.Items.size(), 84u);
+    EXPECT_EQ(host.catalogue.Items[82]->DisplayName, "Plain");
+    EXPECT_EQ(host.catalogue.Items[83]->DisplayName, name);
+    EXPECT_EQ(host.catalogue.Items[83]->UserItem->Folder, "C:\\" + name);
+    EXPECT_TRUE(host.opts.LogActivities);
+    EXPECT_FALSE(host.Item(wlitIE_Cache).Selected);
+    EXPECT_EQ(Read("ann.Options", "Installer"), installer);
+    EXPECT_EQ(installer, "Caf\xc3\xa9");  // the test prefix's ANSI page is Western
+}
+
 TEST_F(SettingsTest, BrowserSettingsAreAdjustedOnlyWhereTheBrowserIsInstalled) {
     TempFolder appData;
     appData.AddFolder("Opera");
@@ -358,6 +387,51 @@ TEST_F(SettingsTest, BrowserSettingsAreAdjustedOnlyWhereTheBrowserIsInstalled) {
         RootKey::CurrentUser, "Software\\Microsoft\\Internet Explorer\\TabbedBrowsing");
     ASSERT_TRUE(tabs);
     EXPECT_EQ(tabs.Read("WarnOnClose")->AsDword(), 0u);
+}
+
+// The browsers that keep their settings in files of their own, and NetCaptor in the registry.
+TEST_F(SettingsTest, AdvancedAvantAndNetCaptorSettingsAreAdjustedWhenInstalled) {
+    TempFolder appData;
+    // A browser's own file stays in its ANSI code page, with its other keys.
+    appData.AddFile("Advanced Browser\\main.ini", "[Browser Settings]\r\nHomePage=about:blank\r\n");
+    appData.AddFolder("Avant Browser");
+    appData.AddFolder("Stilesoft\\NetCaptor");
+    ScopedShellFolder shell("AppData", appData.Path());
+    ScopedRegistryKey stilesoft(RootKey::CurrentUser, "Software\\Stilesoft");
+    platform::DeleteRegistryTree(RootKey::CurrentUser, "Software\\Stilesoft");
+    RecordingHost host(folder.Path());
+    LoadSettings(host);
+
+    const std::string advanced = appData.Path() + "Advanced Browser\\main.ini";
+    for (const auto& [key, value] :
+         {std::pair<const char*, const char*>{"AlwaysClearWhenExit", "no"},
+          {"CloseToTray", "no"},
+          {"ActionWhenExit", "2"},
+          {"ShowInTaskBar", "no"},
+          {"ConfirmCloseAll", "no"},
+          {"HomePage", "about:blank"}})
+        EXPECT_EQ(platform::ReadIniString(advanced, "Browser Settings", key, "<missing>"), value)
+            << key;
+    EXPECT_EQ(platform::ReadWholeFile(advanced).value_or("").rfind("[Browser Settings]", 0), 0u);
+
+    const std::string avant = appData.Path() + "Avant Browser\\conf.ini";
+    for (const auto& [key, value] :
+         {std::pair<const char*, const char*>{"AlwaysClearRecordWhenExit", "no"},
+          {"CloseToTray", "no"},
+          {"TaskWhenExit", "3"},
+          {"ShowInTaskBar", "no"},
+          {"ConfirmCloseAll", "no"}})
+        EXPECT_EQ(platform::ReadIniString(avant, "Avant Browser Settings", key, "<missing>"), value)
+            << key;
+
+    auto netCaptor = platform::RegistryKey::Open(RootKey::CurrentUser,
+                                                 "Software\\Stilesoft\\NetCaptor\\CurrentVersion");
+    ASSERT_TRUE(netCaptor);
+    for (const char* name : {"CleanOnClose", "ConfirmShutdown", "MinToTray", "ConfirmCloseAll"}) {
+        auto value = netCaptor.Read(name);
+        ASSERT_TRUE(value) << name;
+        EXPECT_EQ(value->AsString(), "0") << name;  // a string value, not a number
+    }
 }
 
 TEST_F(SettingsTest, ShortcutOptionsFollowTheShortcutFiles) {

@@ -74,3 +74,35 @@ TEST(Ini, ALineBreakCannotAddKeysOrSections) {
     EXPECT_TRUE(platform::IniSectionKeys(file, "Object_1").empty());
     EXPECT_EQ(platform::ReadIniString(file, "S", "Name", "none"), "none");
 }
+
+// Our own files become UTF-16 at the first write, their text kept; other programs' files stay
+// in the ANSI code page.
+TEST(Ini, AFileWithoutAByteOrderMarkBecomesUnicodeOnceWhenItIsOurs) {
+    TempFolder temp;
+    const std::string ansi = "[S]\r\nOld=Caf\xe9\r\n[T]\r\nx=y\r\n";
+    const std::string own = temp.AddFile("own.ini", ansi);
+    const std::string foreign = temp.AddFile("foreign.ini", ansi);
+    const std::string old = platform::ReadIniString(own, "S", "Old");
+    ASSERT_EQ(old, "Caf\xc3\xa9");  // the test prefix's ANSI page is Western
+
+    ASSERT_TRUE(platform::WriteIniString(own, "S", "New", "\xce\x94\xe6\x97\xa5"));
+    EXPECT_EQ(platform::ReadWholeFile(own).value_or("").substr(0, 2), "\xff\xfe");
+    EXPECT_EQ(platform::ReadIniString(own, "S", "New"), "\xce\x94\xe6\x97\xa5");
+    EXPECT_EQ(platform::ReadIniString(own, "S", "Old"), old);
+    EXPECT_EQ(platform::ReadIniString(own, "T", "x"), "y");
+    EXPECT_FALSE(temp.Exists("own.ini.utf16"));
+    ASSERT_TRUE(platform::WriteIniString(own, "S", "New", "again"));  // not converted twice
+    EXPECT_EQ(platform::ReadIniString(own, "S", "Old"), old);
+    EXPECT_EQ(platform::ReadIniString(own, "S", "New"), "again");
+
+    ASSERT_TRUE(platform::WriteIniString(foreign, "S", "New", "x", platform::IniNewFile::Ansi));
+    auto bytes = platform::ReadWholeFile(foreign).value_or("");
+    EXPECT_EQ(bytes.rfind("[S]\r\nOld=Caf\xe9\r\n", 0), 0u) << bytes;
+    EXPECT_NE(bytes.find("New=x"), std::string::npos);
+
+    // Behind a UTF-8 byte-order mark the text is UTF-8.
+    const std::string utf8 = temp.AddFile("utf8.ini", "\xef\xbb\xbf[S]\r\nOld=\xce\x94\r\n");
+    ASSERT_TRUE(platform::WriteIniString(utf8, "S", "New", "x"));
+    EXPECT_EQ(platform::ReadWholeFile(utf8).value_or("").substr(0, 2), "\xff\xfe");
+    EXPECT_EQ(platform::ReadIniString(utf8, "S", "Old"), "\xce\x94");
+}
