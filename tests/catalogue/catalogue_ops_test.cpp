@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
+
 #include "support/recording_views.h"
 
 using testing_support::RecordingCatalogueView;
@@ -75,6 +78,43 @@ TEST_F(CatalogueFixture, OrderIdentifiersAndIconsFollowTheTypeTable) {
     EXPECT_EQ(StatusIconIndex(Item(wlitMS_Office)), 16);
     EXPECT_EQ(StatusIconIndex(*catalogue.Items[AddPluginObject(true)]), 1);
     EXPECT_EQ(StatusIconIndex(*catalogue.Items[AddUserObject(true)]), 2);
+}
+
+// The 82 identifiers in their fixed order: they are the settings keys and the order of washing,
+// so a misspelt or swapped one would lose a user's selection or wash out of order.
+TEST_F(CatalogueFixture, TheBuiltInIdentifiersInTheirFixedOrder) {
+    std::istringstream listed(R"(
+        wlitIE_Visited_Typed_Urls wlitIE_History wlitIE_Cache wlitIE_Cookies
+        wlitIE_Indexdotdat_Files wlitIE_Downloaded_Program_Files wlitIE_AutoComplete_Data
+        wlitIE_Download_Directory wlitIE_Save_Directory wlitIE_Favorites_Order_History
+        wlitIE_Favorites wlitOE_Mail_Boxes wlitOE_Cleanup_Log wlitAdvanced_Browser_History
+        wlitAvant_Browser_History wlitEnigma_Browser_History wlitFirefox_Visited_Typed_Urls
+        wlitFirefox_History wlitFirefox_Cache wlitFirefox_Cookies wlitFirefox_Downloaded_Files
+        wlitFirefox_AutoComplete_Data wlitFirefox_Preferences wlitFirefox_Bookmarks
+        wlitMaxthon_History wlitNetCaptor_History wlitNetscape_Visited_Typed_Urls
+        wlitNetscape_History wlitNetscape_Cache wlitNetscape_Cookies
+        wlitNetscape_AutoComplete_Data wlitNetscape_Preferences wlitNetscape_Bookmarks
+        wlitOpera_Visited_Typed_Urls wlitOpera_History wlitOpera_Cache wlitOpera_Cookies
+        wlitOpera_Preferences wlitOpera_Bookmarks wlitSlim_Browser_History
+        wlitWin_Application_Logs wlitWin_Clipboard wlitWin_Common_Dialog_Open_Save_History
+        wlitWin_Common_Dialog_Visited_History wlitWin_Document_History
+        wlitWin_Downloaded_Installations wlitWin_Find_Computers_History
+        wlitWin_Find_Files_History wlitWin_Last_Logged_On_User wlitWin_Log_Files
+        wlitWin_Media_Player wlitWin_Network_Drive_History wlitWin_Printer_Ports_History
+        wlitWin_RecycleBins_Wash wlitWin_RecycleBins wlitWin_Regedit_LastKey
+        wlitWin_Registry_Streams wlitWin_Run_History wlitWin_Start_Menu_Order_History
+        wlitWin_Swap_File wlitWin_Telnet_History wlitWin_Temporary_Files wlitWin_Tmp_Files
+        wlitWin_UserAssist_History wlitWin_XP_Prefetch_Folder wlitMS_Download_Folder
+        wlitMS_HTML_Help_History wlitMS_Imaging_History wlitMS_Netmeeting_History
+        wlitMS_Paint_History wlitMS_Scandisk_Log wlitMS_WordPad_History wlitMS_Office
+        wlitMS_Access wlitMS_Excel wlitMS_FrontPage wlitMS_InfoPath wlitMS_Photo_Editor
+        wlitMS_PowerPoint wlitMS_Publisher wlitMS_Visio wlitMS_Word)");
+    std::vector<std::string> expected{std::istream_iterator<std::string>(listed), {}};
+    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kBuiltInTypeCount));
+    for (int i = 0; i < kBuiltInTypeCount; ++i) {
+        EXPECT_EQ(TypeInfo(static_cast<TWashListItemType>(i)).identifier, expected[i]) << i;
+        EXPECT_EQ(view.rowNames.at(i), expected[i]) << i;
+    }
 }
 
 TEST_F(CatalogueFixture, DisplayNamesAndStateTextsComeFromTheLanguage) {
@@ -203,6 +243,24 @@ TEST_F(CatalogueFixture, DefaultObjectsLeavesPluginAndUserObjectsAlone) {
     EXPECT_EQ(SelectedTypes().size(), 37u);
     EXPECT_TRUE(catalogue.Items[plugin]->Selected);
     EXPECT_TRUE(catalogue.Items[user]->Selected);  // Select All ticked it; Default keeps it
+}
+
+TEST_F(CatalogueFixture, DefaultObjectsSkipsDisabledRows) {
+    // Both differ from their defaults; detection disabled their rows.
+    Item(wlitIE_Cache).Selected = false;  // selected by default
+    ApplySelectionRule(Item(wlitIE_Cache));
+    Item(wlitIE_Cache).Enabled = false;
+    Item(wlitMS_Word).Selected = true;  // not selected by default
+    ApplySelectionRule(Item(wlitMS_Word));
+    Item(wlitMS_Word).Enabled = false;
+    Item(wlitWin_Clipboard).Selected = true;  // enabled: back to its default
+    DefaultObjectsBtnClick(catalogue, view);
+    EXPECT_FALSE(Item(wlitIE_Cache).Selected);
+    EXPECT_EQ(Item(wlitIE_Cache).State, wlsDisabled);
+    EXPECT_TRUE(Item(wlitMS_Word).Selected);
+    EXPECT_EQ(Item(wlitMS_Word).State, wlsNone);
+    EXPECT_FALSE(Item(wlitWin_Clipboard).Selected);
+    EXPECT_EQ(SelectedTypes().size(), 37u);  // 37 defaults, less IE's cache, plus Word
 }
 
 TEST_F(CatalogueFixture, UserObjectsMarkTheCatalogueChanged) {
