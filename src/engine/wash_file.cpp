@@ -1,6 +1,6 @@
 // WashFile and WashFolder: the file side of the primitives.
 #include <optional>
-#include <set>
+#include <unordered_set>
 
 #include "engine/file_mask.h"
 #include "engine/name_rules.h"
@@ -244,7 +244,7 @@ class FolderWasher {
     bool& prompt_;
     const bool delete_;
     std::optional<ProtectedFolders> protected_;
-    std::set<std::string> gone_;  // test run only
+    std::unordered_set<std::string> gone_;  // test run only
 };
 
 }  // namespace
