@@ -139,6 +139,8 @@ std::string FormatDateTime(const std::string& pattern, TDateTime value) {
     return out;
 }
 
-std::string FormatClockTime(TDateTime value) {
-    return FormatDateTime("hh:mm:ss", value);
+std::string FormatClockTime(TDateTime value, std::string_view timeSeparator) {
+    std::string separator(timeSeparator);
+    return FormatDateTime("hh", value) + separator + FormatDateTime("nn", value) + separator +
+           FormatDateTime("ss", value);
 }

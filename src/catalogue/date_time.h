@@ -2,6 +2,7 @@
 // Dates and times as the program stores them: days since 30 December 1899 (fraction = time of
 // day), in local time.
 #include <string>
+#include <string_view>
 
 using TDateTime = double;
 
@@ -20,5 +21,6 @@ double TimeOfDayFraction(TDateTime value);
 // (month, or minutes right after an hour), "dd", "hh", "nn" (minutes), "ss"; other characters
 // are copied. Example: "mmmm dd yyyy hh:mm:ss" -> "December 08 2026 14:05:09".
 std::string FormatDateTime(const std::string& pattern, TDateTime value);
-// "hh:mm:ss", as the activity log writes times.
-std::string FormatClockTime(TDateTime value);
+// "hh:mm:ss", as the activity log writes times; the ":" is the locale's time separator, which
+// the caller gives.
+std::string FormatClockTime(TDateTime value, std::string_view timeSeparator);

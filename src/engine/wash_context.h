@@ -52,4 +52,8 @@ struct WashContext {
         if (Opts.LogActivities && Log)
             Log->Flush();
     }
+    // Now as "hh:mm:ss" with the log's time separator, to begin a log line.
+    std::string LogClockTime() const {
+        return FormatClockTime(Now(), Log ? Log->TimeSeparator() : ":");
+    }
 };

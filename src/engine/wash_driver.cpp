@@ -10,7 +10,7 @@ void CloseBrowsersForRun(WashContext& ctx) {
     if (ctx.View.CloseBrowsers())
         ctx.BrowsersWereRunning = false;
     else
-        ctx.LogText(FormatClockTime(Now()) + " Error: Unable to close all browsers\r\n");
+        ctx.LogText(ctx.LogClockTime() + " Error: Unable to close all browsers\r\n");
     ctx.View.ProcessMessages();
 }
 

@@ -1,6 +1,5 @@
 #include "engine/wash_scope.h"
 
-#include "catalogue/date_time.h"
 #include "engine/size_text.h"
 
 std::string CountersText(const WashCounters& counters) {
@@ -45,7 +44,7 @@ WashScope::Decision WashScope::Decide(bool& prompt, const std::string& question)
 }
 
 void WashScope::QueueLogLine(const std::string& text) {
-    queuedLogLines_.push_back(FormatClockTime(Now()) + " " + text + "\r\n");
+    queuedLogLines_.push_back(Ctx.LogClockTime() + " " + text + "\r\n");
 }
 
 void WashScope::WriteQueuedLogLines() {

@@ -1,10 +1,8 @@
 #include "engine/washer_frame.h"
 
-#include "catalogue/date_time.h"
-
 WashCounters RunWasherFrame(WashContext& ctx, int row, const std::string& title,
                             const WasherWork& work) {
-    ctx.LogText(FormatClockTime(Now()) + title);
+    ctx.LogText(ctx.LogClockTime() + title);
     WashScope scope(ctx, row);
     scope.ShowCounters();  // "0/0 Kb"
     if (work)

@@ -58,6 +58,10 @@ void ActivityLogFile::Flush() {
     buffer_.clear();
 }
 
+std::string ActivityLogFile::TimeSeparator() const {
+    return platform::LocaleTimeSeparator();
+}
+
 void OpenActivityLogAtStart(ActivityLogFile& log) {
     log.Open();
     WriteAndFlush(log, LogStartLine(Now(), LocaleSeparators()));

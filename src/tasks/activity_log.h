@@ -27,6 +27,7 @@ class ActivityLogFile : public ActivityLog {
     void Write(std::string_view text) override;
     void WriteLine(std::string_view text);
     void Flush() override;
+    std::string TimeSeparator() const override;
 
   private:
     std::string path_;

@@ -21,7 +21,8 @@ TEST(DateTime, FormatsThePatternsTheProgramUses) {
     EXPECT_EQ(FormatDateTime("mmmm dd yyyy hh:mm:ss", t), "March 07 2026 09:04:02");
     EXPECT_EQ(FormatDateTime("dd mmmm, yyyy hh:mm:ss", t), "07 March, 2026 09:04:02");
     EXPECT_EQ(FormatDateTime("mmmm, dd yyyy hh:mm:ss", t), "March, 07 2026 09:04:02");
-    EXPECT_EQ(FormatClockTime(t), "09:04:02");
+    EXPECT_EQ(FormatClockTime(t, ":"), "09:04:02");
+    EXPECT_EQ(FormatClockTime(t, "."), "09.04.02");  // the locale's separator, as given
 }
 
 TEST(DateTime, NowIsAfterTheYear2000) {

@@ -16,8 +16,10 @@ namespace {
 struct RecordingLog : ActivityLog {
     std::string text;
     int flushes = 0;
+    std::string separator = ":";
     void Write(std::string_view t) override { text += t; }
     void Flush() override { ++flushes; }
+    std::string TimeSeparator() const override { return separator; }
 };
 
 // A wash view whose test lines go to a listing, as the test window's and the console's do.
@@ -93,6 +95,7 @@ TEST_F(FrameFixture, ConfirmationYesNoAllCancel) {
 }
 
 TEST_F(FrameFixture, FrameWritesOneLogLineAndTheRow) {
+    log.separator = ".";  // the times take the log's (the locale's) time separator
     WashCounters counters =
         RunWasherFrame(ctx, 2, " Washing: Windows Regedit Last Key", [](WashScope& scope) {
             scope.Count(2048);
@@ -103,8 +106,8 @@ TEST_F(FrameFixture, FrameWritesOneLogLineAndTheRow) {
     EXPECT_EQ(counters.bytes, 3072u);
     EXPECT_EQ(view.rowEntries[2], "2/3 Kb");
     std::regex line(
-        "\\d\\d:\\d\\d:\\d\\d Washing: Windows Regedit Last Key \\{2/3 Kb\\}\r\n"
-        "\\d\\d:\\d\\d:\\d\\d Refused to wash X\r\n");
+        "\\d\\d\\.\\d\\d\\.\\d\\d Washing: Windows Regedit Last Key \\{2/3 Kb\\}\r\n"
+        "\\d\\d\\.\\d\\d\\.\\d\\d Refused to wash X\r\n");
     EXPECT_TRUE(std::regex_match(log.text, line)) << log.text;
     EXPECT_GE(log.flushes, 1);
     EXPECT_EQ(ctx.TestItemCount, 0u);  // totals grow only in a test run
