@@ -355,12 +355,6 @@ void SaveSettings(SettingsHost& host) {
     host.CloseActivityLog();
 }
 
-void SaveLastWashTime(const SettingsState& s, TDateTime lastWashTime) {
-    SettingsFile ini(s.Files.Ini);
-    ini.Write(Sections(s.UserSectionPrefix).options, "LastWashTime",
-              platform::LocaleDateTimeText(lastWashTime));
-}
-
 bool CheckWindowsUserChange(SettingsHost& host) {
     if (platform::CurrentPlatformId() != platform::PlatformId::WindowsNT)
         return false;

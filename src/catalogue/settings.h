@@ -9,7 +9,6 @@
 
 #include "catalogue/catalogue_ops.h"
 #include "catalogue/catalogue_view.h"
-#include "catalogue/date_time.h"
 #include "catalogue/language.h"
 #include "catalogue/options.h"
 
@@ -96,11 +95,6 @@ std::string CurrentUserSectionPrefix();
 
 void LoadSettings(SettingsHost& host);
 void SaveSettings(SettingsHost& host);
-
-// Stores the end of the last wash, `LastWashTime`, as "LastWashTime" of the user's options
-// section (the locale's short date, a blank, its long time), and nothing else: a console wash
-// keeps the rest of the file as the main window left it.
-void SaveLastWashTime(const SettingsState& settings, TDateTime lastWashTime);
 
 // First step of every main timer tick: on the NT family, when another Windows user is logged
 // on, saves under the old user's sections and loads the new user's. True when it did (the

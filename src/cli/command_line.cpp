@@ -155,8 +155,8 @@ std::string UsageText() {
            "  --help, -h        this text\r\n"
            "\r\n"
            "Settings come from tidewell.ini beside the program (the current Windows user's\r\n"
-           "sections); a wash stores only its time there (LastWashTime), nothing else is\r\n"
-           "written. With \"Log Activities\" on, a wash leaves its lines in tidewell.log.\r\n"
+           "sections); nothing is written there. With \"Log Activities\" on, a wash leaves\r\n"
+           "its lines in tidewell.log.\r\n"
            "Ctrl+C stops a run after the current object.\r\n"
            "\r\n"
            "Exit codes: 0 done, 1 failure, 2 bad arguments or objects, 3 stopped by Ctrl+C.\r\n";

@@ -5,8 +5,7 @@
 // list; the activity log is opened and closed as the program does it.
 //
 // TidewellCmd never writes the settings back (no SaveSettings): --level and --only are for one
-// run, and nothing else can change, so writing would only risk the user's file. A wash stores
-// its time alone (SaveLastWashTime).
+// run, and nothing else can change, so writing would only risk the user's file.
 #include "catalogue/settings.h"
 #include "cli/console_io.h"
 #include "engine/wash_context.h"

@@ -69,6 +69,10 @@ class ConsoleActivityLog : public ActivityLog {
     ConsoleActivityLog(ConsoleIo& io, ActivityLog* file) : io_(io), file_(file) {}
     void Write(std::string_view text) override;
     void Flush() override;
+    // The lines printed are the log file's lines, times included.
+    std::string TimeSeparator() const override {
+        return file_ ? file_->TimeSeparator() : ActivityLog::TimeSeparator();
+    }
 
   private:
     ConsoleIo& io_;

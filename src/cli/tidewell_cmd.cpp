@@ -56,10 +56,6 @@ int Wash(WashContext& ctx, ConsoleWashView& view, ConsoleSettingsHost& host, Con
     ScrubAndGoBtnClick(ctx);
     ctx.Opts.LogActivities = logging;
     ctx.Log = file;
-    // The time goes to the settings, where the main window and the scheduler can find it; a
-    // run without objects washed nothing.
-    if (AnySelected(ctx.Objects))
-        SaveLastWashTime(host.Settings(), ctx.LastWashTime);
     io.Out(WashSummary(ctx.RunItemCount, ctx.RunTotalBytes, view.Stopped()) + "\r\n");
     return view.Stopped() ? kExitStopped : kExitOk;
 }

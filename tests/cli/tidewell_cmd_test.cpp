@@ -42,25 +42,6 @@ std::string Utf16File(const std::string& text) {
     return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
 }
 
-// The file's text without its "LastWashTime=" line, and that line's value ("" without one).
-struct IniText {
-    std::string rest, lastWash;
-};
-IniText SplitLastWash(const std::string& utf16File) {
-    std::wstring wide(utf16File.size() / sizeof(wchar_t), L'\0');
-    std::copy(utf16File.begin(), utf16File.begin() + wide.size() * sizeof(wchar_t),
-              reinterpret_cast<char*>(wide.data()));
-    IniText text{platform::WideToUtf8(wide), ""};
-    const std::string key = "\r\nLastWashTime=";
-    std::size_t at = text.rest.find(key);
-    if (at == std::string::npos)
-        return text;
-    std::size_t end = text.rest.find("\r\n", at + key.size());
-    text.lastWash = text.rest.substr(at + key.size(), end - at - key.size());
-    text.rest.erase(at, end - at);
-    return text;
-}
-
 class ProgramFolder {
   public:
     explicit ProgramFolder(const std::string& options) {
@@ -258,10 +239,8 @@ TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
     EXPECT_FALSE(player.HasValue("Url0", "RecentURLList"));
     EXPECT_FALSE(platform::PathExists(planted));
     EXPECT_TRUE(platform::FolderExists(temp));
-    // --only chose for this run: the selection stays, only the wash time is new.
-    const IniText after = SplitLastWash(program.Ini());
-    EXPECT_EQ(after.rest, SplitLastWash(iniBefore).rest);
-    EXPECT_NE(after.lastWash, "");
+    // --only chose for this run: the settings file stays as it was.
+    EXPECT_EQ(program.Ini(), iniBefore);
     // "Log Activities" is on: the same lines are in the log.
     const std::string log = program.Log();
     for (std::size_t i = 0; i < 3; ++i)
@@ -301,28 +280,19 @@ TEST(TidewellCmd, LevelChoosesTheWashLevelForThisRunOnly) {
     EXPECT_EQ(program.Ini(), iniBefore);  // the saved level stays
 }
 
-TEST(TidewellCmd, AWashStoresItsTimeAndNothingElse) {
+TEST(TidewellCmd, AWashLeavesTheSettingsFileAsItWas) {
     ScopedRegistryKey run(RootKey::CurrentUser,
                           "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
     run.SetString("a", "calc\\1");
     run.SetString("MRUList", "a");
     ProgramFolder program("LngID=44\r\nUnknownKey=kept\r\n[Objects]\r\nCount=0\r\n");
     const std::string iniBefore = program.Ini();
-    const TDateTime before = Now();
     ChildProcessResult r = program.Run("wash --only wlitWin_Run_History");
     ASSERT_EQ(r.exitCode, 0u) << r.errors;
-    const IniText after = SplitLastWash(program.Ini());
-    EXPECT_EQ(after.rest, SplitLastWash(iniBefore).rest);
-    // The locale's date and time, as the program's other dates; whole seconds.
-    std::optional<TDateTime> stored = platform::ParseLocaleDateTime(after.lastWash);
-    ASSERT_TRUE(stored) << after.lastWash;
-    EXPECT_GE(*stored, before - 1.0 / 86400);
-    EXPECT_LE(*stored, Now() + 1.0 / 86400);
-    EXPECT_EQ(platform::ReadIniString(program.Path() + "tidewell.ini",
-                                      CurrentUserSectionPrefix() + ".Options", "LastWashTime"),
-              after.lastWash);
+    EXPECT_FALSE(run.HasValue("a"));
+    EXPECT_EQ(program.Ini(), iniBefore);
 
-    // A wash with no object selected washes nothing and stores no time.
+    // A wash with no object selected washes nothing.
     std::string noneSelected;
     for (int type = 0; type < kBuiltInTypeCount; ++type)
         noneSelected +=
