@@ -104,6 +104,18 @@ TEST_F(MainFormTest, StartsOnTheWashPageWithTheTrayIconAndDefaultObjects) {
                   form->Objects().Items[static_cast<std::size_t>(row)]->Selected);
 }
 
+// Explorer restarted: the shell forgot every icon and says so with "TaskbarCreated".
+TEST_F(MainFormTest, TheTrayIconIsAddedAgainWhenTheTaskbarIsCreatedAgain) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = Main();
+    icon.uID = TMainForm::kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon is still there";
+    SendMessageW(Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+}
+
 TEST_F(MainFormTest, PageButtonsAndTitleButtonsAreInertWhileWashing) {
     form->Context().Washing = true;
     for (int id : {ids::ObjectsBtn, ids::TasksBtn, ids::HotKeysBtn, ids::OptionsBtn, ids::VanishBtn,

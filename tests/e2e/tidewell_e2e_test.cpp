@@ -111,6 +111,24 @@ TEST_F(TidewellProcessTest, InsertHidesAndATrayClickWithEitherButtonRestores) {
     EXPECT_TRUE(e2e::WaitUntil(5000, Shown, main));
 }
 
+TEST_F(TidewellProcessTest, SlashSStartsInTheTrayAndATrayClickShowsTheWindow) {
+    HWND main = StartTidewell("/S");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(e2e::WaitUntil(5000, Hidden, main));
+    Sleep(1500);
+    EXPECT_TRUE(Hidden(main)) << "the window came back by itself";
+    EXPECT_TRUE(first.Running());
+    PostMessageW(main, kTrayMessage, 100, WM_LBUTTONDOWN);
+    EXPECT_TRUE(e2e::WaitUntil(5000, Shown, main));
+}
+
+TEST_F(TidewellProcessTest, SlashSAsTheSecondArgumentChangesNothing) {
+    HWND main = StartTidewell("other /s");
+    ASSERT_NE(main, nullptr);
+    Sleep(2000);
+    EXPECT_TRUE(Shown(main));
+}
+
 TEST_F(TidewellProcessTest, WmCloseClosesAfterTheCloseSteps) {
     HWND main = StartTidewell();
     ASSERT_NE(main, nullptr);
