@@ -156,4 +156,16 @@ constexpr int AboutCaption = 1220;
 constexpr int AboutFirstLine = 1221;        // 1221..1223
 constexpr int AboutFirstTickerItem = 1224;  // 1224..1228
 constexpr int AboutClose = 1229;
+// The question before an object of the user's own is deleted (answered with 1213 and 1214).
+constexpr int DeleteItemQuestion = 1230;
+// The box in which a wash asks before it removes an entry: its title and four buttons.
+constexpr int WashConfirmCaption = 1231;
+constexpr int WashConfirmYes = 1232;
+constexpr int WashConfirmNo = 1233;
+constexpr int WashConfirmCancel = 1234;
+constexpr int WashConfirmAll = 1235;
+constexpr int TestWindowCaption = 1236;
+constexpr int NotAvailable = 1237;  // the last wash label before the first wash
+constexpr int IntroLine = 1238;     // the splash's line under the program title
+constexpr int WarningOk = 1239;     // the button of a warning that only informs
 }  // namespace text_ids

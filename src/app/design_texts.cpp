@@ -183,6 +183,16 @@ const std::vector<DesignText>& MainFormMessageTexts() {
         {text_ids::AboutFirstTickerItem + 4,
          "Auto wash: after an interval, every day, or when the last browser closes", ""},
         {text_ids::AboutClose, "Close", ""},
+        {text_ids::DeleteItemQuestion, "Do you really want to delete this item?", ""},
+        {text_ids::WashConfirmCaption, "Confirm", ""},
+        {text_ids::WashConfirmYes, "Yes", ""},
+        {text_ids::WashConfirmNo, "No", ""},
+        {text_ids::WashConfirmCancel, "Cancel", ""},
+        {text_ids::WashConfirmAll, "All", ""},
+        {text_ids::TestWindowCaption, "Tidewell Test Run Results", ""},
+        {text_ids::NotAvailable, "N/A", ""},
+        {text_ids::IntroLine, "Washing away the traces of your work...", ""},
+        {text_ids::WarningOk, "OK", ""},
     };
     return rows;
 }

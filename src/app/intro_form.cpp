@@ -23,7 +23,7 @@ void TIntroForm::ShowIntro() {
 }
 
 bool TIntroForm::Open() {
-    fonts_ = ui::Fonts::Create();
+    font_ = ui::MakeFont(L"MS Sans Serif", 8, false);
     picture_ = LoadIntroPicture(platform::ProgramFolder());
     int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     int x = (screenWidth - layout::kIntroWidth) / 2, y = (screenHeight - layout::kIntroHeight) / 2;
@@ -41,18 +41,15 @@ bool TIntroForm::Open() {
 
 void TIntroForm::PaintTexts(HDC dc, const RECT& client) {
     SetBkMode(dc, TRANSPARENT);
-    auto draw = [dc](HFONT font, COLORREF colour, RECT r, const wchar_t* text) {
-        ui::SelectedObject selected(dc, font);
-        SetTextColor(dc, colour);
-        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_NOPREFIX);
+    SetTextColor(dc, ui::palette::kWhite);
+    ui::SelectedObject selected(dc, font_.Get());
+    auto draw = [dc, &client](int top, const std::string& text) {
+        RECT r{122, top, client.right - 8, top + 16};
+        DrawTextW(dc, platform::Utf8ToWide(text).c_str(), -1, &r,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     };
-    RECT shadow{121, 15, client.right, 50};
-    draw(fonts_.title.Get(), ui::palette::kDeep, shadow, L"Tidewell");
-    draw(fonts_.title.Get(), ui::palette::kWhite, RECT{120, 14, client.right, 50}, L"Tidewell");
-    std::wstring title = platform::Utf8ToWide(kProgramTitle);
-    draw(fonts_.normal.Get(), ui::palette::kWhite, RECT{122, 44, client.right, 60}, title.c_str());
-    draw(fonts_.normal.Get(), RGB(220, 250, 214), RECT{122, 59, client.right, 75},
-         L"Washing away the traces of your work...");
+    draw(34, kProgramTitle);
+    draw(52, line_);
 }
 
 LRESULT TIntroForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_ids.h"
 #include "app/intro_form.h"
 #include "app/main_form.h"
 #include "app/startup.h"
@@ -29,8 +30,8 @@ std::vector<std::string> CommandLineArguments() {
     return arguments;
 }
 
-void ShowSplashForTwoSeconds(StartupFlags& flags) {
-    TIntroForm intro(flags);
+void ShowSplashForTwoSeconds(StartupFlags& flags, const std::string& line) {
+    TIntroForm intro(flags, line);
     intro.ShowIntro();
     ui::PumpPendingMessages(nullptr, nullptr);
     Sleep(2000);
@@ -65,7 +66,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (!form.Create())
         return 1;
     if (flags.Intro())
-        ShowSplashForTwoSeconds(flags);
+        ShowSplashForTwoSeconds(flags, form.Text(text_ids::IntroLine));
     form.Show();
     return ui::RunMessageLoop(&form, form.Handle());
 }

@@ -44,6 +44,10 @@ std::string TMainForm::Text(int textId, const std::string& english) const {
     return MainFormText(settings_, textId, english);
 }
 
+std::string TMainForm::Text(int textId) const {
+    return Text(textId, DesignCaption(textId));
+}
+
 void TMainForm::SetHint(HWND control, const std::string& hint) {
     if (!tooltip_ || !control)
         return;

@@ -82,6 +82,8 @@ class TMainForm : public ui::Window,
 
     // A language text of the main window, with its English default.
     std::string Text(int textId, const std::string& english) const;
+    // The same, with the English text the window was designed with (design_texts.h).
+    std::string Text(int textId) const;
     void SetHint(HWND control, const std::string& hint);
 
     // Flags of the main window.

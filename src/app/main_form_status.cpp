@@ -101,7 +101,8 @@ void TMainForm::UpdateStatus(int senderId) {
     if (activePage_ != PageIndex::Objects && !ctx_.TestRunning && testWindow_ &&
         testWindow_->Exists())
         testWindow_->Destroy();
-    washPage_->SetLastWash(LastWashText(ctx_.LastWashTime, ctx_.Opts.LngID));
+    washPage_->SetLastWash(
+        LastWashText(ctx_.LastWashTime, ctx_.Opts.LngID, Text(text_ids::NotAvailable)));
 
     int row = objectsPage_->SelectedRow();
     bool userObject = row >= 0 && static_cast<std::size_t>(row) < catalogue_.Items.size() &&

@@ -31,7 +31,7 @@ bool TMainForm::ShowTestWindow() {
     }
     if (!testWindow_)
         testWindow_ = std::make_unique<TTidewellTestWindow>(listing_, backdropBrush_.Get(), fonts_);
-    if (!testWindow_->Open(nullptr, skin_.smallIcon.Get()))
+    if (!testWindow_->Open(nullptr, skin_.smallIcon.Get(), Text(text_ids::TestWindowCaption)))
         return false;
     ProcessMessages();
     testWindow_->ShowInFront();
@@ -62,9 +62,12 @@ void TMainForm::RevealRow(int row) {
 }
 
 ConfirmAnswer TMainForm::Confirm(const std::string& question) {
-    int answer =
-        ui::TMessageDlgBox::Ask(Handle(), look_, "Confirm", question,
-                                {"Yes", "No", "Cancel", "All"}, ui::TMessageDlgBox::Icon::Question);
+    std::vector<std::string> buttons;
+    for (int id : {text_ids::WashConfirmYes, text_ids::WashConfirmNo, text_ids::WashConfirmCancel,
+                   text_ids::WashConfirmAll})
+        buttons.push_back(Text(id));
+    int answer = ui::TMessageDlgBox::Ask(Handle(), look_, Text(text_ids::WashConfirmCaption),
+                                         question, buttons, ui::TMessageDlgBox::Icon::Question);
     switch (answer) {
         case 0:
             return ConfirmAnswer::Yes;
@@ -187,10 +190,9 @@ void TMainForm::DeleteWashingListItemBtnClick() {
     if (row < 0 || static_cast<std::size_t>(row) >= catalogue_.Items.size() ||
         catalogue_.Items[static_cast<std::size_t>(row)]->Kind != WashItemKind::User)
         return;
-    std::vector<std::string> buttons = {"Yes", "No"};
-    if (ui::TMessageDlgBox::Ask(Handle(), look_, "Tidewell",
-                                "Do you really want to delete this item?", buttons,
-                                ui::TMessageDlgBox::Icon::Question) == 0)
+    std::vector<std::string> buttons = {Text(text_ids::QuitYes), Text(text_ids::QuitNo)};
+    if (ui::TMessageDlgBox::Ask(Handle(), look_, "Tidewell", Text(text_ids::DeleteItemQuestion),
+                                buttons, ui::TMessageDlgBox::Icon::Question) == 0)
         RemoveUserObject(catalogue_, *this, static_cast<std::size_t>(row));
     UpdateStatus(ids::DeleteWashingListItemBtn);
 }
@@ -220,7 +222,7 @@ void TMainForm::ObjectsPagesChange(ObjectsTab tab) {
 // ---- The settings ----
 
 void TMainForm::ShowShellFolderWarning(const std::string& text) {
-    ui::TMessageDlgBox::Ask(Handle(), look_, "Tidewell", text, {"OK"},
+    ui::TMessageDlgBox::Ask(Handle(), look_, "Tidewell", text, {Text(text_ids::WarningOk)},
                             ui::TMessageDlgBox::Icon::None);
 }
 
@@ -259,6 +261,8 @@ void TMainForm::ApplyLanguage(const LanguageChoice& language) {
                       [this](HWND control, const std::string& hint) { SetHint(control, hint); });
     vanishPage_->ApplyTexts();
     SetGoButtonCaption(ctx_.Washing);
+    if (testWindow_ && testWindow_->Exists())
+        ui::SetText(testWindow_->Handle(), Text(text_ids::TestWindowCaption));
     aboutBox_.reset();  // made again, in this language, when it is next shown
 }
 

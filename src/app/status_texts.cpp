@@ -2,9 +2,9 @@
 
 #include "catalogue/language.h"
 
-std::string LastWashText(TDateTime lastWashTime, int languageId) {
+std::string LastWashText(TDateTime lastWashTime, int languageId, const std::string& never) {
     if (lastWashTime == 0)
-        return "N/A";
+        return never;
     return FormatDateTime(
         languageId == kLanguageDutch ? "dd mmmm, yyyy hh:mm:ss" : "mmmm, dd yyyy hh:mm:ss",
         lastWashTime);

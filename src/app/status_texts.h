@@ -4,6 +4,7 @@
 
 #include "catalogue/date_time.h"
 
-// The last wash label: "N/A" when there was none, else the time with the month name first
-// ("mmmm, dd yyyy hh:mm:ss"), or the day first for the language 31.
-std::string LastWashText(TDateTime lastWashTime, int languageId);
+// The last wash label: `never` ("N/A" in the chosen language) when there was none, else the
+// time with the month name first ("mmmm, dd yyyy hh:mm:ss"), or the day first for the
+// language 31.
+std::string LastWashText(TDateTime lastWashTime, int languageId, const std::string& never);

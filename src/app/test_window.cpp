@@ -10,10 +10,10 @@ TTidewellTestWindow::~TTidewellTestWindow() {
     Destroy();
 }
 
-bool TTidewellTestWindow::Open(HWND owner, HICON icon) {
+bool TTidewellTestWindow::Open(HWND owner, HICON icon, const std::string& caption) {
     RegisterClassOnce(kClassName, ClassStyle{0, nullptr, icon, icon});
     if (!CreateAs(kClassName, 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                  L"Tidewell Test Run Results", ui::Rect(15, 15, 600, 220), owner))
+                  platform::Utf8ToWide(caption), ui::Rect(15, 15, 600, 220), owner))
         return false;
     background_.Create(Handle(), 1, ui::Rect(0, 0, 600, 220), ui::SkinBackground::Mode::Stretch,
                        RGB(94, 218, 84));

@@ -21,7 +21,8 @@ class TTidewellTestWindow : public ui::Window {
         : listing_(listing), backdrop_(backdrop), fonts_(fonts) {}
     ~TTidewellTestWindow() override;
 
-    bool Open(HWND owner, HICON icon);
+    // `caption`: "Tidewell Test Run Results" in the chosen language.
+    bool Open(HWND owner, HICON icon, const std::string& caption);
     // Shows the window, restored when minimised, in front.
     void ShowInFront();
     // The listing changed: the text box and the status bar follow.

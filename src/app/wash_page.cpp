@@ -54,8 +54,8 @@ void WashPage::CreateControls() {
                     ui::Rect(valueLeft, y, kListLeft + kListWidth - valueLeft, 16), "", bold,
                     oneLine);
     Label(ids::LastWashTimeCaptionLbl, kListLeft, y + 20, kCaptionWidth, 16);
-    ui::CreateLabel(page, ids::LastWashTimeLbl, ui::Rect(valueLeft, y + 20, 200, 16), "N/A", bold,
-                    oneLine);
+    ui::CreateLabel(page, ids::LastWashTimeLbl, ui::Rect(valueLeft, y + 20, 200, 16),
+                    DesignCaption(text_ids::NotAvailable), bold, oneLine);
     ui::CreateLabel(page, ids::WashProgressLbl, ui::Rect(kListLeft, y + 48, 300, 16), "", normal,
                     oneLine);
 

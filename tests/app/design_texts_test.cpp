@@ -11,7 +11,7 @@ namespace {
 
 bool Reserved(int tag) {
     return tag == 531 || (tag >= 652 && tag <= 666) || (tag >= 1011 && tag <= 1015) ||
-           (tag >= 1210 && tag <= 1229) || (tag >= 10000 && tag <= 10004) ||
+           (tag >= 1210 && tag <= 1239) || (tag >= 10000 && tag <= 10004) ||
            (tag >= 10100 && tag <= 10181) || (tag >= 620001 && tag <= 620004);
 }
 

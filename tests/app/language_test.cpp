@@ -2,8 +2,11 @@
 // id in the settings give every control its text by its id.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/control_ids.h"
 #include "app/main_form.h"
+#include "app/test_window.h"
 #include "catalogue/language.h"
 #include "platform/files.h"
 #include "platform/ini.h"
@@ -11,6 +14,7 @@
 #include "platform/text.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
+#include "ui/message_dlg_box.h"
 
 namespace {
 
@@ -80,6 +84,66 @@ TEST_F(LanguageTest, ControlsTakeTheirTextsByTheirIds) {
     SendMessageW(Control(ids::PageVanish, ids::VanishFilesList), LVM_GETCOLUMNW, 0,
                  reinterpret_cast<LPARAM>(&lv));
     EXPECT_EQ(platform::WideToUtf8(column), Dutch(1012));
+}
+
+// Reads the skinned message box once it is open (its title, then its buttons in order) and
+// presses the button `press`.
+struct BoxReader {
+    static int press;
+    static std::vector<std::string> texts;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(ui::TMessageDlgBox::kClassName, nullptr);
+        if (!box)
+            return;
+        KillTimer(nullptr, timer);
+        std::vector<std::pair<int, std::string>> buttons;
+        for (HWND b = GetWindow(box, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+            buttons.emplace_back(GetDlgCtrlID(b), ui::GetText(b));
+        std::sort(buttons.begin(), buttons.end());
+        texts = {ui::GetText(box)};
+        for (const auto& button : buttons)
+            texts.push_back(button.second);
+        PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(buttons.at(press).first), 0);
+    }
+    static void Arm(int button) {
+        press = button;
+        texts.clear();
+        SetTimer(nullptr, 0, 50, &Tick);
+    }
+};
+int BoxReader::press = 0;
+std::vector<std::string> BoxReader::texts;
+
+TEST_F(LanguageTest, QuestionsAndWindowsWithoutTagsSpeakTheLanguage) {
+    ASSERT_NE(Dutch(text_ids::WashConfirmCancel), "Cancel") << "not translated";
+    BoxReader::Arm(2);
+    EXPECT_EQ(form->Confirm("Delete a ?"), ConfirmAnswer::Cancel);
+    EXPECT_EQ(BoxReader::texts,
+              (std::vector<std::string>{
+                  Dutch(text_ids::WashConfirmCaption), Dutch(text_ids::WashConfirmYes),
+                  Dutch(text_ids::WashConfirmNo), Dutch(text_ids::WashConfirmCancel),
+                  Dutch(text_ids::WashConfirmAll)}));
+
+    // Deleting an object of the user's own asks first; "Nee" keeps it.
+    TWashListUserItem user;
+    user.Folder = "C:\\mine";
+    AppendUserObject(form->Objects(), *form, MakeUserItem(user, "Mine", false));
+    const int row = static_cast<int>(form->Objects().Items.size()) - 1;
+    LVITEMW item{};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(Control(ids::PageObjects, ids::WashingList), LVM_SETITEMSTATE,
+                 static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    BoxReader::Arm(1);
+    form->DeleteWashingListItemBtnClick();
+    ASSERT_EQ(BoxReader::texts.size(), 3u);
+    EXPECT_EQ(BoxReader::texts[1], Dutch(text_ids::QuitYes));
+    EXPECT_EQ(BoxReader::texts[2], Dutch(text_ids::QuitNo));
+    EXPECT_EQ(form->Objects().Items.size(), static_cast<std::size_t>(row) + 1);
+
+    EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::LastWashTimeLbl)),
+              Dutch(text_ids::NotAvailable));
+    ASSERT_TRUE(form->ShowTestWindow());
+    EXPECT_EQ(ui::GetText(form->TestWindow()->Handle()), Dutch(text_ids::TestWindowCaption));
 }
 
 TEST_F(LanguageTest, ChoosingAnotherLanguageReloadsEveryTextAndKeepsTheChoice) {

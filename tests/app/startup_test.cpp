@@ -80,7 +80,8 @@ TEST(UninstallStringTest, EmptyTextDoesNothing) {
 }
 
 TEST(LastWashTextTest, NeverWashedMonthFirstOrDayFirstForDutch) {
-    EXPECT_EQ(LastWashText(0, 44), "N/A");
+    EXPECT_EQ(LastWashText(0, 44, "N/A"), "N/A");
+    EXPECT_EQ(LastWashText(0, 31, "n.v.t."), "n.v.t.");
     CivilDateTime c;
     c.year = 2026;
     c.month = 3;
@@ -89,9 +90,9 @@ TEST(LastWashTextTest, NeverWashedMonthFirstOrDayFirstForDutch) {
     c.minute = 5;
     c.second = 2;
     TDateTime t = EncodeDateTime(c);
-    EXPECT_EQ(LastWashText(t, 44), "March, 07 2026 09:05:02");
-    EXPECT_EQ(LastWashText(t, 49), "March, 07 2026 09:05:02");
-    EXPECT_EQ(LastWashText(t, 31), "07 March, 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 44, "N/A"), "March, 07 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 49, "N/A"), "March, 07 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 31, "N/A"), "07 March, 2026 09:05:02");
 }
 
 }  // namespace
