@@ -30,6 +30,25 @@ bool IsLink(const std::string& folder) {
     return attributes && (*attributes & platform::file_attr::kReparsePoint);
 }
 
+// Notices a file the shredder deleted without overwriting it (it was open elsewhere without
+// write sharing, or a write failed): its contents may still be on the disk.
+class OverwriteWatch : public ShredObserver {
+  public:
+    void DeletedWithoutOverwrite() override { missed = true; }
+    bool missed = false;
+};
+
+// Destroys a file that a listing showed with `attributes`; the log says when the delete was
+// all that could be done.
+bool ShredAndTell(WashScope& scope, const std::string& path, std::uint32_t attributes) {
+    OverwriteWatch watch;
+    if (!ShredListedFile(path, attributes, scope.Ctx.Shred, &watch))
+        return false;
+    if (watch.missed)
+        scope.QueueLogLine("Deleted " + path + " without overwriting it: it could not be written");
+    return true;
+}
+
 // A name handed to WashFile must stay inside its folder.
 bool IsSafeName(const std::string& name) {
     if (name.empty())
@@ -212,7 +231,7 @@ class FolderWasher {
         }
         scope_.Report(WashActionKind::Blur, path);
         BusyWhileDestroying busy(scope_);
-        return ShredListedFile(path, entry.attributes, scope_.Ctx.Shred);
+        return ShredAndTell(scope_, path, entry.attributes);
     }
 
     // A test run removes nothing, so it asks whether the real run would find the folder empty.
@@ -296,7 +315,7 @@ bool WashFile(WashScope& scope, const std::string& folder, const std::vector<std
             scope.Report(WashActionKind::Blur, path + " " + FormatSizeText(size));
         } else {
             BusyWhileDestroying busy(scope);
-            if (!ShredFile(path, scope.Ctx.Shred))
+            if (!ShredAndTell(scope, path, *attributes))
                 continue;
         }
         scope.Count(size);

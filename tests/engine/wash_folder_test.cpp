@@ -265,6 +265,24 @@ TEST_F(WashFolderFixture, WashFileNeverClimbsOutOfItsFolder) {
     EXPECT_FALSE(lastResult);
 }
 
+TEST_F(WashFolderFixture, AFileDeletedWithoutOverwriteIsCountedAndLogged) {
+    ctx.Shred.WashMode = 3;
+    std::string folder = temp.AddFolder("held");
+    std::string file = temp.AddFile("held\\open.txt", "secret");
+    temp.AddFile("held\\free.txt", "free");
+    HANDLE holder =
+        CreateFileW(platform::Utf8ToWide(file).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    WashCounters counters = Folder(folder, "*.*", "", false, false);
+    CloseHandle(holder);
+    EXPECT_EQ(counters.count, 2u);  // both are gone
+    EXPECT_FALSE(temp.Exists("held\\open.txt"));
+    EXPECT_NE(log.text.find("Deleted " + file + " without overwriting it"), std::string::npos)
+        << log.text;
+    EXPECT_EQ(log.text.find("free.txt"), std::string::npos) << log.text;
+}
+
 // A damaged folder value such as "rel\" must not be found under whatever the current folder is.
 TEST_F(WashFolderFixture, RelativeFoldersFindNothing) {
     temp.AddFile("rel\\keep.txt");

@@ -40,6 +40,10 @@ class Events {
         if (observer_)
             observer_->Renamed(path);
     }
+    void DeletedWithoutOverwrite() {
+        if (observer_)
+            observer_->DeletedWithoutOverwrite();
+    }
 
   private:
     ShredObserver* observer_;
@@ -205,7 +209,11 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     if (!settings.ShredDelete)
         return cleared || !attributes;  // nothing there to clear
     std::string current = exists ? RenameByMode(path, mode, true, random, events) : path;
-    return DeleteIfShredDelete(current, settings);
+    if (!DeleteIfShredDelete(current, settings))
+        return false;
+    if (exists && !cleared)
+        events.DeletedWithoutOverwrite();
+    return true;
 }
 
 bool ShredListedFile(const std::string& path, std::uint32_t attributes,

@@ -16,6 +16,8 @@ class ShredObserver {
     virtual void Truncated() {}
     virtual void Closed() {}
     virtual void Renamed(const std::string& /*newPath*/) {}
+    // A file that is deleted all the same could not be overwritten (fully or at all).
+    virtual void DeletedWithoutOverwrite() {}
 };
 
 // Destroys (ShredDelete) or clears one file by settings.WashMode: overwrite passes, flushes,

@@ -43,6 +43,7 @@ class Trace : public ShredObserver {
     void Truncated() override { events += "T "; }
     void Closed() override { events += "C "; }
     void Renamed(const std::string& path) override { renames.push_back(path); }
+    void DeletedWithoutOverwrite() override { events += "W "; }
 };
 
 // The trace of `passes` passes with a flush after each pass listed in `flushes`.
@@ -262,6 +263,28 @@ TEST(Shredder, AFileInUseIsNotOverwrittenAndReportsFailure) {
     CloseHandle(holder);
     EXPECT_TRUE(trace.renames.empty());  // tried, refused like the delete
     EXPECT_EQ(Contents(file), "still here");
+}
+
+TEST(Shredder, AFileThatCannotBeWrittenButMayBeDeletedIsDeletedAndSaysSo) {
+    TempFolder temp;
+    std::string file = temp.AddFile("shared.txt", "secret");
+    // Held by someone who lets others read and delete, but not write.
+    HANDLE holder =
+        CreateFileW(platform::Utf8ToWide(file).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    Trace trace;
+    EXPECT_TRUE(ShredFile(file, Level(3, 1), &trace));
+    CloseHandle(holder);
+    EXPECT_EQ(trace.events, "W ");  // no pass, and the caller hears of it
+    ASSERT_FALSE(trace.renames.empty());
+    EXPECT_FALSE(platform::PathExists(file));
+    EXPECT_FALSE(platform::PathExists(trace.renames.back()));
+
+    // An ordinary file says nothing of the kind.
+    Trace plain;
+    EXPECT_TRUE(ShredFile(temp.AddFile("plain.txt", "x"), Level(3, 1), &plain));
+    EXPECT_EQ(plain.events.find('W'), std::string::npos) << plain.events;
 }
 
 TEST(Shredder, UnknownModesDoNothing) {
