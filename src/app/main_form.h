@@ -166,6 +166,7 @@ class TMainForm : public ui::Window,
     void RevealRow(int row) override;
     ConfirmAnswer Confirm(const std::string& question) override;
     bool TestWindowShown() const override;
+    std::string ChosenWashLevelText() const override;
     void AppendTestLine(const std::string& line) override;
     void ProcessMessages() override;
     void ShowWashPage() override;

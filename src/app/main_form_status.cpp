@@ -132,8 +132,12 @@ void TMainForm::WashBlurModeListChange() {
     UpdateStatus(ids::WashBlurModeList);
 }
 
+std::string TMainForm::ChosenWashLevelText() const {
+    return optionsPage_ ? optionsPage_->WashLevelText() : std::string();
+}
+
 std::string TMainForm::WashLevelShortName() const {
-    std::string text = optionsPage_ ? optionsPage_->WashLevelText() : std::string();
+    std::string text = ChosenWashLevelText();
     return text.empty() ? ShortLevelName(ctx_.Opts.WashBlurMode) : ShortLevelName(text);
 }
 

@@ -86,6 +86,17 @@ TEST_F(LanguageTest, ControlsTakeTheirTextsByTheirIds) {
     EXPECT_EQ(platform::WideToUtf8(column), Dutch(1012));
 }
 
+TEST_F(LanguageTest, TheTestRunNamesTheWashLevelAsTheListShowsIt) {
+    std::string level = Dutch(ids::WashBlurModeList + 1 + 5);
+    ASSERT_FALSE(level.empty());
+    std::string shortName = level.substr(0, level.find(" -"));
+    ASSERT_NE(shortName, "4L Secure Deletion, Dr Gutmann full 39 steps");  // really translated
+    form->RunTestBtnClick();
+    ASSERT_NE(form->TestWindow(), nullptr);
+    std::string listing = ui::GetText(form->TestWindow()->TestResults());
+    EXPECT_NE(listing.find("(Wash Level \"" + shortName + "\")"), std::string::npos) << listing;
+}
+
 // Reads the skinned message box once it is open (its title, then its buttons in order) and
 // presses the button `press`.
 struct BoxReader {
