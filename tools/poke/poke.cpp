@@ -5,6 +5,9 @@
 //   poke wait-class CLASS [SECONDS]
 //   poke click ID            a click on the control ID of the main window
 //   poke wait-text ID TEXT [SECONDS]   until the control ID of the main window shows TEXT
+//   poke click-wait ID WATCH [SECONDS]  clicks ID, then waits until the control WATCH shows
+//                            again the text it showed before (a run started by ID has ended;
+//                            the same in every language)
 //   poke command CLASS ID    posts WM_COMMAND ID to a window of CLASS (answers a dialog)
 //   poke select ID TEXT      chooses the entry TEXT of the drop-down list ID of the main window
 //   poke close               WM_CLOSE
@@ -129,6 +132,35 @@ int wmain(int argc, wchar_t** argv) {
             wchar_t text[256] = {};
             GetWindowTextW(search.found, text, 256);
             if (std::wstring(text) == argv[3])
+                return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
+    if (command == L"click-wait" && argc > 3) {
+        Search button{_wtoi(argv[2]), nullptr};
+        Search watch{_wtoi(argv[3]), nullptr};
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&button));
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&watch));
+        if (!button.found || !watch.found)
+            return 1;
+        auto text = [&] {
+            wchar_t buffer[256] = {};
+            GetWindowTextW(watch.found, buffer, 256);
+            return std::wstring(buffer);
+        };
+        const std::wstring before = text();
+        PostMessageW(GetParent(button.found), WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button.found));
+        // A short run may end before its change is seen: after 10 s without one it is over.
+        int ticks = 0;
+        for (; ticks < 200 && text() == before; ++ticks)
+            Sleep(50);
+        if (ticks == 200)
+            return 0;
+        double seconds = argc > 4 ? _wtof(argv[4]) : 60;
+        for (int i = 0; i < static_cast<int>(seconds * 20); ++i) {
+            if (text() == before)
                 return 0;
             Sleep(50);
         }
