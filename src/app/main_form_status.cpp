@@ -138,7 +138,7 @@ std::string TMainForm::ChosenWashLevelText() const {
 
 std::string TMainForm::WashLevelShortName() const {
     std::string text = ChosenWashLevelText();
-    return text.empty() ? ShortLevelName(ctx_.Opts.WashBlurMode) : ShortLevelName(text);
+    return text.empty() ? ShortLevelName(ctx_.Opts.WashLevel) : ShortLevelName(text);
 }
 
 void TMainForm::ShowLoadedOptions() {

@@ -92,7 +92,7 @@ void OptionsPage::ReadOptions(Options& options) const {
         options.*(s.field) = ui::IsChecked(Control(s.id));
     int level = ui::ComboSelection(Control(ids::WashBlurModeList));
     if (level >= 0)
-        options.WashBlurMode = level;
+        options.WashLevel = level;
 }
 
 void OptionsPage::ShowOptions(const Options& options) {
@@ -100,8 +100,8 @@ void OptionsPage::ShowOptions(const Options& options) {
         ui::SetChecked(Control(s.id), options.*(s.field));
     HWND levels = Control(ids::WashBlurModeList);
     int count = ui::ComboCount(levels);
-    ui::SetComboSelection(levels, options.WashBlurMode >= 0 && options.WashBlurMode < count
-                                      ? options.WashBlurMode
+    ui::SetComboSelection(levels, options.WashLevel >= 0 && options.WashLevel < count
+                                      ? options.WashLevel
                                       : count - 1);
 }
 

@@ -10,7 +10,7 @@ using HotKeyCode = std::uint16_t;
 
 struct Options {
     int LngID = 44;
-    int WashBlurMode = 5;  // index in the wash level list
+    int WashLevel = 5;  // index in the wash level list ("WashBlurMode" in the settings)
     bool CloseBrowsersDuringWash = true;
     bool AutoWashAfterBrowsersCloses = true;
     bool StayInTrayDuringWash = false;

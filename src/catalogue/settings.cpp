@@ -167,8 +167,8 @@ void LoadOptions(SettingsState& s, const SettingsFile& ini, const Sections& sect
     Options& o = s.Opts;
     const Options defaults;
     const std::string& sec = sections.options;
-    int level = ini.Integer(sec, "WashBlurMode", defaults.WashBlurMode);
-    o.WashBlurMode = level >= 0 && level < kWashLevelEntries ? level : defaults.WashBlurMode;
+    int level = ini.Integer(sec, "WashBlurMode", defaults.WashLevel);
+    o.WashLevel = level >= 0 && level < kWashLevelEntries ? level : defaults.WashLevel;
 
     o.CloseBrowsersDuringWash =
         ini.Boolean(sec, "CloseBrowsersDuringWash", defaults.CloseBrowsersDuringWash);
@@ -259,7 +259,7 @@ void SaveCatalogue(SettingsState& s, SettingsFile& ini, const Sections& sections
 void SaveOptions(const SettingsState& s, SettingsFile& ini, const Sections& sections) {
     const Options& o = s.Opts;
     const std::string& sec = sections.options;
-    ini.WriteInteger(sec, "WashBlurMode", o.WashBlurMode);
+    ini.WriteInteger(sec, "WashBlurMode", o.WashLevel);
     ini.WriteBoolean(sec, "CloseBrowsersDuringWash", o.CloseBrowsersDuringWash);
     ini.WriteBoolean(sec, "AutoWashAfterBrowsersCloses", o.AutoWashAfterBrowsersCloses);
     ini.WriteBoolean(sec, "StayInTrayDuringWash", o.StayInTrayDuringWash);

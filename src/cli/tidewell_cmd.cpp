@@ -67,7 +67,7 @@ int Execute(const CliCommand& cmd, WashContext& ctx, ConsoleWashView& view,
         return kExitOk;
     }
     if (cmd.Level)
-        ctx.Opts.WashBlurMode = *cmd.Level;
+        ctx.Opts.WashLevel = *cmd.Level;
     if (!cmd.Only.empty()) {
         std::string problem = SelectOnly(ctx.Objects, cmd.Only, ctx.Washers);
         if (!problem.empty()) {

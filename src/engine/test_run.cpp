@@ -105,7 +105,7 @@ bool RunTestRun(WashContext& ctx, TestRunListing& listing) {
     const auto started = std::chrono::steady_clock::now();
     const std::string levelText = ctx.View.ChosenWashLevelText();
     const std::string level =
-        levelText.empty() ? ShortLevelName(ctx.Opts.WashBlurMode) : ShortLevelName(levelText);
+        levelText.empty() ? ShortLevelName(ctx.Opts.WashLevel) : ShortLevelName(levelText);
     listing.AddLine(-1, "Tidewell Test Run started " + FormatDateTime(kDateTimePattern, start) +
                             " (Wash Level \"" + level + "\")");
     listing.AddLine(-1, "");

@@ -86,7 +86,7 @@ void ScrubAndGoBtnClick(WashContext& ctx) {
     view.UpdateStatus();
     ScheduleSelectedObjects(ctx);
 
-    WashLevelSettings level = SettingsForWashLevel(ctx.Opts.WashBlurMode);
+    WashLevelSettings level = SettingsForWashLevel(ctx.Opts.WashLevel);
     ctx.Shred.WashMode = level.WashMode;
     ctx.Shred.WashStrength = level.WashStrength;
     ctx.Shred.ShredDelete = true;

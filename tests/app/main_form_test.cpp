@@ -312,7 +312,7 @@ TEST_F(MainFormTest, WashLevelListSetsTheLevelAndItsShortName) {
     SendMessageW(Page(ids::PageOptions), WM_COMMAND,
                  MAKEWPARAM(ids::WashBlurModeList, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(levels));
-    EXPECT_EQ(form->Context().Opts.WashBlurMode, 1);
+    EXPECT_EQ(form->Context().Opts.WashLevel, 1);
     EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::WashBlurModeLbl)),
               "2 #0 Overwrite & Delete");
     EXPECT_EQ(ui::GetText(Control(ids::PageVanish, ids::VanishBlurModeLbl)),

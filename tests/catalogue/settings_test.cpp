@@ -130,7 +130,7 @@ TEST_F(SettingsTest, FirstStartTakesEveryDefault) {
 
     const Options& o = host.opts;
     EXPECT_EQ(o.LngID, 33);
-    EXPECT_EQ(o.WashBlurMode, 5);
+    EXPECT_EQ(o.WashLevel, 5);
     EXPECT_TRUE(o.CloseAllBrowserWindows && o.HideShowAllBrowserWindows && o.StealthMode);
     EXPECT_EQ(o.CloseAllBrowserWindowsHotKey, 0x0279);
     EXPECT_EQ(o.HideShowAllBrowserWindowsHotKey, 0x027A);
@@ -168,7 +168,7 @@ TEST_F(SettingsTest, TwoWindowsUsersKeepTheirOptionsAndShareUserObjects) {
     {
         RecordingHost ann(folder.Path(), "ann");
         LoadSettings(ann);
-        ann.opts.WashBlurMode = 2;
+        ann.opts.WashLevel = 2;
         ann.opts.LogActivities = true;
         ann.Item(wlitIE_History).Selected = false;
         ann.cookies = {"example.com"};
@@ -178,19 +178,19 @@ TEST_F(SettingsTest, TwoWindowsUsersKeepTheirOptionsAndShareUserObjects) {
     {
         RecordingHost bob(folder.Path(), "bob");
         LoadSettings(bob);
-        EXPECT_EQ(bob.opts.WashBlurMode, 5);
+        EXPECT_EQ(bob.opts.WashLevel, 5);
         EXPECT_FALSE(bob.opts.LogActivities);
         EXPECT_TRUE(bob.Item(wlitIE_History).Selected);
         EXPECT_TRUE(bob.cookies.empty());
         ASSERT_EQ(bob.catalogue.Items.size(), 83u);
         EXPECT_EQ(bob.catalogue.Items.back()->DisplayName, "Scratch");
-        bob.opts.WashBlurMode = 7;
+        bob.opts.WashLevel = 7;
         bob.catalogue.Items.back()->Selected = false;
         SaveSettings(bob);
     }
     RecordingHost ann(folder.Path(), "ann");
     LoadSettings(ann);
-    EXPECT_EQ(ann.opts.WashBlurMode, 2);
+    EXPECT_EQ(ann.opts.WashLevel, 2);
     EXPECT_TRUE(ann.opts.LogActivities);
     EXPECT_FALSE(ann.Item(wlitIE_History).Selected);
     EXPECT_EQ(ann.cookies, std::vector<std::string>{"example.com"});
@@ -278,7 +278,7 @@ TEST_F(SettingsTest, ValuesAreReadByKindWithTheirDefaults) {
     platform::WriteIniString(Ini(), "ann.Cookies", "1", "a.com");
     RecordingHost host(folder.Path());
     LoadSettings(host);
-    EXPECT_EQ(host.opts.WashBlurMode, 3);
+    EXPECT_EQ(host.opts.WashLevel, 3);
     EXPECT_TRUE(host.opts.LogActivities);
     EXPECT_FALSE(host.opts.StayInTrayDuringWash);
     EXPECT_FALSE(host.Item(wlitIE_Cache).Selected);
@@ -291,7 +291,7 @@ TEST_F(SettingsTest, ValuesAreReadByKindWithTheirDefaults) {
 
     platform::WriteIniString(Ini(), "ann.Options", "WashBlurMode", "12");
     LoadSettings(host);
-    EXPECT_EQ(host.opts.WashBlurMode, 5);
+    EXPECT_EQ(host.opts.WashLevel, 5);
 }
 
 // Names outside the ANSI code page (Cyrillic, Japanese, accents) must come back unchanged.
@@ -510,7 +510,7 @@ TEST_F(SettingsTest, MisdirectedShellFoldersAreReportedOncePerStartAndUser) {
 TEST_F(SettingsTest, AnotherWindowsUserSavesTheOldAndLoadsTheNew) {
     RecordingHost host(folder.Path(), "previous user");
     LoadSettings(host);
-    host.opts.WashBlurMode = 1;
+    host.opts.WashLevel = 1;
     host.calls.clear();
 
     platform::OverridePlatformIdForTests(platform::PlatformId::Windows9x);
@@ -521,7 +521,7 @@ TEST_F(SettingsTest, AnotherWindowsUserSavesTheOldAndLoadsTheNew) {
     ASSERT_TRUE(CheckWindowsUserChange(host));
     EXPECT_EQ(host.state.UserSectionPrefix, CurrentUserSectionPrefix());
     EXPECT_EQ(Read("previous user.Options", "WashBlurMode"), "1");
-    EXPECT_EQ(host.opts.WashBlurMode, 5);
+    EXPECT_EQ(host.opts.WashLevel, 5);
     EXPECT_EQ(host.calls.front(), "hook stop");
     EXPECT_NE(std::find(host.calls.begin(), host.calls.end(), "log close"), host.calls.end());
     EXPECT_EQ(host.calls.back(), "hook start");

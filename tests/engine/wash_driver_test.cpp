@@ -186,7 +186,7 @@ TEST_F(DriverFixture, BrowsersThatStayOpenAreLoggedAndTheRunGoesOn) {
 }
 
 TEST_F(DriverFixture, TheLevelSetsTheShredderAndStaysAfterTheRun) {
-    ctx.Opts.WashBlurMode = 3;
+    ctx.Opts.WashLevel = 3;
     ctx.Shred.ShredDelete = false;
     ScrubAndGoBtnClick(ctx);
     EXPECT_EQ(ctx.Shred.WashMode, 3);

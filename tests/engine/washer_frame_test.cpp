@@ -164,7 +164,7 @@ struct TestRunFixture : FrameFixture {
         AppendBuiltInObjects(
             catalogue, catalogueView, [](int, const std::string& text) { return text; },
             [](std::string_view, bool) { return false; });
-        ctx.Opts.WashBlurMode = 3;
+        ctx.Opts.WashLevel = 3;
     }
 };
 
