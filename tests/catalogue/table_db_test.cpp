@@ -70,6 +70,67 @@ std::string Read(const TGBObject& db, const char* column, int row = 1) {
 
 }  // namespace
 
+// A file laid out by hand, byte by byte, as the format is written down: the reader must find
+// every field where the format puts it, not only where our own writer puts it.
+std::string HandMadeFile(bool rotate) {
+    std::string file(272 + 77 + 2 * 137 + 5 + 4, '\0');
+    auto put32 = [&](std::size_t at, std::int32_t value) {
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+    };
+    auto putName = [&](std::size_t at, const std::string& name) {
+        file[at] = static_cast<char>(name.size());
+        file.replace(at + 1, name.size(), name);
+    };
+    put32(0, 1);               // tables
+    file[4] = rotate ? 1 : 0;  // text rotation
+    putName(5, "GoldBase");    // signature; 14..17: password check 0.0
+    file[270] = 100;           // format version
+    const std::size_t table = 272, text = table + 77, id = text + 137, row = id + 137;
+    put32(table, 2);  // columns
+    putName(table + 4, "Texts");
+    put32(table + 68, 1);  // rows
+    put32(table + 73, static_cast<std::int32_t>(row));
+    putName(text + 5, "Text");
+    file[text + 70] = 13;  // text, declared length 5 (16-bit)
+    file[text + 71] = 5;
+    putName(id + 5, "Id");
+    file[id + 70] = 3;  // signed 32-bit
+    for (std::size_t i = 0; i < 5; ++i) {
+        unsigned char c = static_cast<unsigned char>("Hallo"[i]);
+        file[row + i] = static_cast<char>(rotate ? c + 127 : c);
+    }
+    put32(row + 5, -44);
+    return file;
+}
+
+TEST(TableDb, ReadsAFileLaidOutByHand) {
+    for (bool rotate : {false, true}) {
+        SCOPED_TRACE(rotate ? "rotated" : "plain");
+        TGBObject db;
+        ASSERT_TRUE(db.Open(HandMadeFile(rotate)));
+        EXPECT_EQ(db.RowCount("Texts"), 1);
+        EXPECT_EQ(db.ReadValue("Texts", "Text", 1), "Hallo");
+        EXPECT_EQ(db.ReadValue("Texts", "Id", 1), "-44");
+        EXPECT_EQ(db.FindRow("Texts", "Text", "Hallo"), 1);
+    }
+    // Our writer puts every field the reader takes where the hand-made file has it.
+    GbTableSource texts{"Texts", {TextColumn("Text", 5), Column("Id", gb_type::kInteger)}, {}};
+    texts.rows.push_back({std::string("Hallo"), std::int64_t{-44}});
+    const std::size_t table = 272, text = table + 77, id = text + 137, row = id + 137;
+    const std::pair<std::size_t, std::size_t> fields[] = {
+        {0, 5},         {5, 9},          {270, 1},        {table, 4},
+        {table + 4, 6}, {table + 68, 4}, {table + 73, 4}, {text + 5, 5},
+        {text + 70, 3}, {id + 5, 3},     {id + 70, 1},    {row, 9}};
+    for (bool rotate : {false, true}) {
+        std::string written = WriteTableDb({texts}, rotate);
+        std::string expected = HandMadeFile(rotate);
+        ASSERT_EQ(written.size(), expected.size());
+        for (const auto& [at, width] : fields)
+            EXPECT_EQ(written.substr(at, width), expected.substr(at, width)) << "offset " << at;
+    }
+}
+
 TEST(TableDb, EveryColumnTypeRoundTripsWithAndWithoutRotation) {
     for (bool rotate : {false, true}) {
         SCOPED_TRACE(rotate ? "rotated" : "plain");
