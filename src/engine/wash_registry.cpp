@@ -59,6 +59,13 @@ class RegistryWasher {
                                    const std::string& exclusions, bool deleteItself,
                                    bool includeSubkeys) {
         KeyOutcome outcome;
+        if (platform::RegistryKeyIsLink(root_, path)) {
+            std::string text = "Left alone " + longRoot_ + "\\" + path +
+                               ": it is a registry link, which a wash never follows";
+            scope_.Report(WashActionKind::Plain, text);
+            scope_.QueueLogLine(text);
+            return outcome;  // the key that holds it is kept
+        }
         if (includeSubkeys)
             outcome.result = WashSubkeys(path, mask, exclusions, includeSubkeys);
         if (!mask.empty() && mask != "*")

@@ -203,10 +203,43 @@ bool DeleteRegistryLeafKey(RootKey root, const std::string& path) {
     return RegDeleteKeyW(ToHkey(root), wide.c_str()) == ERROR_SUCCESS;
 }
 
+namespace {
+
+// Opens a link key itself, not its target.
+HKEY OpenLinkItself(RootKey root, const std::string& path, REGSAM access) {
+    HKEY opened = nullptr;
+    std::wstring wide = Utf8ToWide(TrimTrailingBackslash(path));
+    if (RegOpenKeyExW(ToHkey(root), wide.c_str(), REG_OPTION_OPEN_LINK, access, &opened) !=
+        ERROR_SUCCESS)
+        return nullptr;
+    return opened;
+}
+
+}  // namespace
+
+bool RegistryKeyIsLink(RootKey root, const std::string& path) {
+    HKEY key = OpenLinkItself(root, path, KEY_QUERY_VALUE);
+    if (!key)
+        return false;
+    DWORD type = 0;
+    bool link = RegQueryValueExW(key, L"SymbolicLinkValue", nullptr, &type, nullptr, nullptr) ==
+                    ERROR_SUCCESS &&
+                type == REG_LINK;
+    RegCloseKey(key);
+    return link;
+}
+
 bool DeleteRegistryTree(RootKey root, const std::string& path) {
     std::string trimmed = TrimTrailingBackslash(path);
     if (trimmed.empty())
-        return false;  // never a whole root
+        return false;                        // never a whole root
+    if (RegistryKeyIsLink(root, trimmed)) {  // the link goes, never what it points to
+        HKEY link = OpenLinkItself(root, trimmed, DELETE);
+        bool deleted = link && RegDeleteKeyW(link, L"") == ERROR_SUCCESS;
+        if (link)
+            RegCloseKey(link);
+        return deleted;
+    }
     {
         RegistryKey key = RegistryKey::Open(root, trimmed, reg_access::kAllAccess);
         if (!key)

@@ -85,5 +85,8 @@ bool DeleteRegistryLeafKey(RootKey root, const std::string& path);
 // Deletes a key with everything below it. For tests and clean-up, never for washing.
 bool DeleteRegistryTree(RootKey root, const std::string& path);
 bool RegistryKeyOpens(RootKey root, const std::string& path);
+// A symbolic link to another key (it has a "SymbolicLinkValue" of the link type). Opening it
+// opens its target, which may lie anywhere, even above the link itself.
+bool RegistryKeyIsLink(RootKey root, const std::string& path);
 
 }  // namespace platform

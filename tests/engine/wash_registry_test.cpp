@@ -1,4 +1,7 @@
 // WashRegistryKey over real keys and values in the Wine registry.
+#include <windows.h>
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -184,6 +187,62 @@ TEST_F(WashRegistryFixture, QuestionsNameTheLongRootAndCancelEndsTheObject) {
                                 true, true));
     EXPECT_EQ(view.questions.size(), 1u);
     EXPECT_FALSE(key.HasSubkey("Sub"));
+}
+
+// Makes HKCU\`link` a registry link to HKCU\`target`.
+bool MakeRegistryLink(const std::string& link, const std::string& target) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return false;
+    alignas(TOKEN_USER) char user[256];
+    DWORD size = 0;
+    wchar_t* sid = nullptr;
+    bool known = GetTokenInformation(token, TokenUser, user, sizeof user, &size) &&
+                 ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &sid);
+    CloseHandle(token);
+    if (!known)
+        return false;
+    std::wstring to =
+        L"\\Registry\\User\\" + std::wstring(sid) + L"\\" + platform::Utf8ToWide(target);
+    LocalFree(sid);
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::Utf8ToWide(link).c_str(), 0, nullptr,
+                        REG_OPTION_CREATE_LINK | REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    bool set = RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK,
+                              reinterpret_cast<const BYTE*>(to.c_str()),
+                              static_cast<DWORD>(to.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return set;
+}
+
+// A link below a washed key, or the washed key itself being one, is never followed: what it
+// points to (here the washed key's own parent, which would also loop) stays as it was.
+TEST_F(WashRegistryFixture, RegistryLinksAreNeverFollowed) {
+    key.SetString("canary", "alive");
+    key.SetString("v", "x", "walk");
+    ASSERT_TRUE(MakeRegistryLink(key.Path() + "\\walk\\up", key.Path()));
+    ASSERT_TRUE(platform::RegistryKeyIsLink(RootKey::CurrentUser, key.Path() + "\\walk\\up"));
+    ASSERT_FALSE(platform::RegistryKeyIsLink(RootKey::CurrentUser, key.Path() + "\\walk"));
+
+    for (bool testRun : {true, false}) {
+        ctx.TestRunning = testRun;
+        WashCounters counters = Wash("*", "", true, true, true, path + "walk\\");
+        EXPECT_EQ(counters.count, 1u);  // the value "v" alone, in both runs
+        // The test listing: "v", and the link left alone.
+        EXPECT_EQ(view.testLines.size(), testRun ? 2u : 0u);
+        view.testLines.clear();
+    }
+    EXPECT_TRUE(key.HasValue("canary"));
+    EXPECT_FALSE(key.HasValue("v", "walk"));
+    EXPECT_TRUE(key.HasSubkey("walk"));  // it holds the link: kept
+    EXPECT_TRUE(platform::RegistryKeyIsLink(RootKey::CurrentUser, key.Path() + "\\walk\\up"));
+
+    // Named directly, the link is left alone too.
+    Wash("*", "", true, true, true, path + "walk\\up\\");
+    EXPECT_TRUE(key.HasValue("canary"));
+    EXPECT_FALSE(lastResult);
 }
 
 TEST_F(WashRegistryFixture, AWholeRootKeyIsNeverWashed) {
