@@ -56,10 +56,7 @@ LRESULT SkinBackground::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
+            Paint(PaintDc(Handle()).Get());
             return 0;
         }
         default:

@@ -50,10 +50,7 @@ bool SkinnedBox::HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
             result = 1;
             return true;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
+            Paint(PaintDc(Handle()).Get());
             result = 0;
             return true;
         }

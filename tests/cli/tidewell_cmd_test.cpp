@@ -42,6 +42,16 @@ std::string Utf16File(const std::string& text) {
     return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
 }
 
+// The Run box history with one command in it (value "a"), removed afterwards.
+struct OneRunCommand : ScopedRegistryKey {
+    OneRunCommand()
+        : ScopedRegistryKey(RootKey::CurrentUser,
+                            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU") {
+        SetString("a", "calc\\1");
+        SetString("MRUList", "a");
+    }
+};
+
 class ProgramFolder {
   public:
     explicit ProgramFolder(const std::string& options) {
@@ -90,10 +100,7 @@ TEST(TidewellCmd, RefusesBadArgumentsWithAMessage) {
 }
 
 TEST(TidewellCmd, OnlyRefusesUnknownAndUnwashableObjectsAndWashesNothing) {
-    ScopedRegistryKey run(RootKey::CurrentUser,
-                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
-    run.SetString("a", "calc\\1");
-    run.SetString("MRUList", "a");
+    OneRunCommand run;
     ProgramFolder program("");
     const std::string iniBefore = program.Ini();
     ChildProcessResult r = program.Run("wash --yes --only wlitWin_Run_History,wlitNo_Such_Thing");
@@ -248,10 +255,7 @@ TEST(TidewellCmd, AWashRemovesExactlyWhatTheTestRunListed) {
 }
 
 TEST(TidewellCmd, LeavesTheLogWithoutWashLinesWhenLoggingIsOff) {
-    ScopedRegistryKey run(RootKey::CurrentUser,
-                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
-    run.SetString("a", "calc\\1");
-    run.SetString("MRUList", "a");
+    OneRunCommand run;
     ProgramFolder program("LogActivities=0\r\n");
     ChildProcessResult wash = program.Run("wash --level 0 --only wlitWin_Run_History");
     ASSERT_EQ(wash.exitCode, 0u) << wash.errors;
@@ -281,10 +285,7 @@ TEST(TidewellCmd, LevelChoosesTheWashLevelForThisRunOnly) {
 }
 
 TEST(TidewellCmd, AWashLeavesTheSettingsFileAsItWas) {
-    ScopedRegistryKey run(RootKey::CurrentUser,
-                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU");
-    run.SetString("a", "calc\\1");
-    run.SetString("MRUList", "a");
+    OneRunCommand run;
     ProgramFolder program("LngID=44\r\nUnknownKey=kept\r\n[Objects]\r\nCount=0\r\n");
     const std::string iniBefore = program.Ini();
     ChildProcessResult r = program.Run("wash --only wlitWin_Run_History");
