@@ -11,10 +11,10 @@
 #include "engine/wash_scope.h"
 #include "platform/root_key.h"
 
-// Destroys (deleteFiles) or clears each file folder + name. A name that is a folder, or that
-// does not exist, is washed whole: WashFolder with "*.*", subfolders, and the folder itself
-// removed when deleteFiles. Returns the result of the last such folder call, false when none.
-// Names that are empty or climb out with "." or ".." are skipped.
+// Destroys (deleteFiles) or clears each file folder + name. A name that is a folder is washed
+// whole: WashFolder with "*.*", subfolders, and the folder itself removed when deleteFiles.
+// Returns the result of the last such folder call, false when none. Names that do not exist,
+// are empty or climb out with "." or ".." are skipped and never counted.
 bool WashFile(WashScope& scope, const std::string& folder, const std::vector<std::string>& names,
               bool& prompt, bool deleteFiles);
 

@@ -298,8 +298,9 @@ bool WashFile(WashScope& scope, const std::string& folder, const std::vector<std
         }
         std::string path = folder + name;
         auto attributes = platform::FileAttributes(path);
-        if (!attributes || (*attributes & platform::file_attr::kDirectory)) {
-            // Missing names are taken for folders: their removal then simply succeeds.
+        if (!attributes)
+            continue;  // nothing there: nothing washed, nothing counted
+        if (*attributes & platform::file_attr::kDirectory) {
             result =
                 WashFolder(scope, path + "\\", "*.*", "", prompt, deleteFiles, true, deleteFiles);
             continue;
