@@ -14,6 +14,7 @@
 #include "app/hook_library.h"
 #include "app/skin.h"
 #include "app/startup.h"
+#include "browsers/browser_windows.h"
 #include "catalogue/catalogue_ops.h"
 #include "catalogue/settings.h"
 #include "engine/test_run.h"
@@ -100,7 +101,8 @@ class TMainForm : public ui::Window,
     int DragAnchorY = 0;
     bool SessionEndingLogoff = false;
     bool SessionEndingShutdown = false;
-    std::vector<std::string> BrowserWindowList;
+    // The open browser windows the program knows of (BrowserWindowList).
+    const BrowserWindowList& BrowserWindowLines() const { return browsers_.List(); }
 
     // Page buttons and the title strip.
     void WashBtnClick();
@@ -245,6 +247,8 @@ class TMainForm : public ui::Window,
     void HotKeyAction(int id);
     void BossKeyCheck();
     void HideShowBrowsers();
+    void HideBrowsers();
+    void ToggleStealthMode();
     LRESULT WashBeforeSessionEnds(WPARAM wParam, LPARAM lParam);
     void RegisterBrowserWindow(HWND window);
     void ForgetBrowserWindow(HWND window);
@@ -268,6 +272,7 @@ class TMainForm : public ui::Window,
     WashContext ctx_;
     SettingsState settings_;
     HookLibrary hooks_;
+    BrowserWindows browsers_{[this] { ProcessMessages(); }};
     ActivityLogFile log_;
     TestRunListing listing_;
 

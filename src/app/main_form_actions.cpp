@@ -212,7 +212,7 @@ void TMainForm::CloseSteps() {
     ctx_.AcceptedCookieList.clear();
     ctx_.AcceptedActiveXList.clear();
     ctx_.SelectedMailBoxes.clear();
-    BrowserWindowList.clear();
+    browsers_.Clear();
     for (int id = 1; id <= 3; ++id)
         UnregisterHotKey(Handle(), id);
     if (!SessionEndingLogoff && !SessionEndingShutdown)
