@@ -16,8 +16,6 @@ void TMainForm::UpdateDesktopIntegration(int) {}
 
 void TMainForm::SchedulerTriggers() {}
 
-void TMainForm::IndexDatTaskWanted(bool) {}
-
 void TMainForm::AddWashingListItemBtnClick() {}
 
 void TMainForm::EditWashingListItemBtnClick() {}

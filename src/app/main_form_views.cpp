@@ -8,7 +8,9 @@
 #include "app/test_window.h"
 #include "app/vanish_page.h"
 #include "app/wash_page.h"
+#include "engine/deferred_wash.h"
 #include "engine/wash_driver.h"
+#include "platform/system.h"
 #include "ui/apply_language.h"
 #include "ui/message_dlg_box.h"
 #include "ui/palette.h"
@@ -147,6 +149,14 @@ void TMainForm::RepaintWashingList() {
 void TMainForm::ShowStatusRows(const std::vector<StatusRow>& rows) {
     washPage_->ShowRows(rows, skin_.StatusIcons());
     FitWashListColumns(true, static_cast<int>(rows.size()));
+}
+
+// Every rebuild of the status list: the runner starts at the next logon while the index.dat
+// object is selected.
+void TMainForm::IndexDatTaskWanted(bool wanted) {
+    UpdateIndexDatStartEntry(wanted, settings_.Files.ProgramFolder.empty()
+                                         ? platform::ProgramFolder()
+                                         : settings_.Files.ProgramFolder);
 }
 
 void TMainForm::ShowObjectsTab(ObjectsTab tab) {

@@ -27,8 +27,16 @@ struct RegKeyTraits {
     static void Close(Value v) { RegCloseKey(v); }
 };
 
+struct ModuleTraits {
+    using Value = HMODULE;
+    static Value None() { return nullptr; }
+    static bool IsNone(Value v) { return v == nullptr; }
+    static void Close(Value v) { FreeLibrary(v); }
+};
+
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
 
 }  // namespace platform

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/unique_handle.h"
+#include "platform/handles.h"
 
 namespace ui {
 
@@ -47,13 +47,6 @@ struct WindowTraits {
     }
 };
 
-struct ModuleTraits {
-    using Value = HMODULE;
-    static Value None() { return nullptr; }
-    static bool IsNone(Value v) { return v == nullptr; }
-    static void Close(Value v) { FreeLibrary(v); }
-};
-
 using UniqueBitmap = platform::UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = platform::UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueFont = platform::UniqueHandle<GdiObjectTraits<HFONT>>;
@@ -63,7 +56,7 @@ using UniqueIcon = platform::UniqueHandle<IconTraits>;
 using UniqueImageList = platform::UniqueHandle<ImageListTraits>;
 using UniqueMemoryDc = platform::UniqueHandle<MemoryDcTraits>;
 using UniqueWindow = platform::UniqueHandle<WindowTraits>;
-using UniqueModule = platform::UniqueHandle<ModuleTraits>;
+using UniqueModule = platform::UniqueModule;
 
 // Selects an object into a device context for one scope.
 class SelectedObject {

@@ -1,11 +1,13 @@
 #include "washers/washer_registry.h"
 
+#include "washers/ie_washers.h"
 #include "washers/recycle_bins.h"
 #include "washers/windows_files.h"
 #include "washers/windows_history.h"
 
 WasherTable MakeWasherTable() {
     WasherTable table;
+    AddInternetExplorerWashers(table);
     AddWindowsHistoryWashers(table);
     AddWindowsFileWashers(table);
     AddRecycleBinWashers(table);
