@@ -2,6 +2,7 @@
 
 #include "catalogue/root_key_names.h"
 #include "engine/size_text.h"
+#include "platform/paths.h"
 #include "platform/registry.h"
 #include "washers/washer_rules.h"
 
@@ -60,18 +61,93 @@ void WashMruList(WashScope& scope, RootKey root, const std::string& keyPath, Mru
     scope.Count(length);
 }
 
+namespace {
+
+// Calls `each` with the number and value of prefix + n for n = firstNumber, firstNumber + 1,
+// ... up to the first missing number. The number always moves on, so a value that cannot be
+// deleted is passed, not retried.
+template <typename Each>
+void WalkNumberedValues(const RegistryKey& key, const std::string& prefix,
+                        unsigned long firstNumber, Each each) {
+    for (unsigned long number = firstNumber;; ++number) {
+        std::optional<RegistryValue> value = key.Read(prefix + std::to_string(number));
+        if (!value)
+            break;
+        each(std::to_string(number), *value);
+    }
+}
+
+// One entry of a paired list: the first value and, when there is one, the second. Counted with
+// the sizes of what was removed; not counted when nothing could be.
+void DeleteListPair(WashScope& scope, RegistryKey& key, const std::string& path,
+                    const std::string& firstName, const RegistryValue& firstValue,
+                    const std::string& secondName, MruDataShown shown) {
+    std::optional<RegistryValue> secondValue = key.Read(secondName);
+    // The pair is listed under its second value; a lone first value under its own name.
+    const std::string& listedName = secondValue ? secondName : firstName;
+    const RegistryValue& listed = secondValue ? *secondValue : firstValue;
+    if (scope.Testing()) {
+        std::uint64_t size = firstValue.Size() + (secondValue ? secondValue->Size() : 0);
+        std::string data = shown == MruDataShown::Data ? Quoted(listed.AsString()) : "";
+        scope.Report(WashActionKind::Delete, path + listedName + data + " " + FormatSizeText(size));
+        scope.Count(size);
+        return;
+    }
+    scope.Report(WashActionKind::Delete, path + listedName);
+    bool removedAny = false;
+    std::uint64_t removed = 0;
+    if (key.DeleteValue(firstName)) {
+        removedAny = true;
+        removed += firstValue.Size();
+    }
+    if (secondValue && key.DeleteValue(secondName)) {
+        removedAny = true;
+        removed += secondValue->Size();
+    }
+    if (removedAny)
+        scope.Count(removed);
+}
+
+}  // namespace
+
 void WashNumberedList(WashScope& scope, RootKey root, const std::string& keyPath,
-                      const std::string& prefix) {
+                      const std::string& prefix, unsigned long firstNumber) {
     RegistryKey key = OpenListKey(root, keyPath);
     if (!key)
         return;
     const std::string path = RootKeyShortName(root) + "\\" + keyPath + "\\";
-    // The number always moves on, so a value that cannot be deleted is passed, not retried.
-    for (unsigned long number = 0;; ++number) {
-        const std::string name = prefix + std::to_string(number);
-        std::optional<RegistryValue> value = key.Read(name);
-        if (!value)
+    WalkNumberedValues(
+        key, prefix, firstNumber, [&](const std::string& number, const RegistryValue& value) {
+            const std::string name = prefix + number;
+            DeleteListValue(scope, key, path + name, name, value, MruDataShown::Data);
+        });
+}
+
+void WashPairedNumberedList(WashScope& scope, RootKey root, const std::string& keyPath,
+                            const std::string& first, const std::string& second,
+                            unsigned long firstNumber, MruDataShown shown) {
+    RegistryKey key = OpenListKey(root, keyPath);
+    if (!key)
+        return;
+    const std::string path = RootKeyShortName(root) + "\\" + keyPath + "\\";
+    WalkNumberedValues(
+        key, first, firstNumber, [&](const std::string& number, const RegistryValue& value) {
+            DeleteListPair(scope, key, path, first + number, value, second + number, shown);
+        });
+}
+
+void WashValuesNamedFrom(WashScope& scope, RootKey root, const std::string& keyPath,
+                         const std::string& prefix) {
+    RegistryKey key = OpenListKey(root, keyPath);
+    if (!key)
+        return;
+    const std::string path = RootKeyShortName(root) + "\\" + keyPath + "\\";
+    for (const std::string& name : key.ValueNames()) {
+        if (!scope.KeepWashing())
             break;
-        DeleteListValue(scope, key, path + name, name, *value, MruDataShown::Data);
+        if (!platform::EqualsIgnoreCase(name.substr(0, prefix.size()), prefix))
+            continue;
+        if (std::optional<RegistryValue> value = key.Read(name))
+            DeleteListValue(scope, key, path + name, name, *value, MruDataShown::Data);
     }
 }

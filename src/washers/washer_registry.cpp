@@ -1,6 +1,7 @@
 #include "washers/washer_registry.h"
 
 #include "washers/ie_washers.h"
+#include "washers/ms_apps.h"
 #include "washers/recycle_bins.h"
 #include "washers/windows_files.h"
 #include "washers/windows_history.h"
@@ -11,5 +12,6 @@ WasherTable MakeWasherTable() {
     AddWindowsHistoryWashers(table);
     AddWindowsFileWashers(table);
     AddRecycleBinWashers(table);
+    AddMicrosoftAppWashers(table);
     return table;
 }

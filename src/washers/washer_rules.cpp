@@ -51,3 +51,10 @@ std::optional<std::string> RecycleBinFolderName(std::string_view fileSystemName)
         return std::nullopt;
     return platform::LowerAscii(fileSystemName) == "ntfs" ? "Recycler\\" : "Recycled\\";
 }
+
+std::string DownloadFolderFromValue(std::string_view value) {
+    std::string folder(value.substr(0, value.find('|')));
+    if (!folder.empty() && folder.back() == '\\')
+        folder.pop_back();
+    return folder;
+}

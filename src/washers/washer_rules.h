@@ -23,3 +23,8 @@ std::string SwapFilePath(std::string_view windowsFolder);
 // case), "Recycled\" on the FAT family; nothing when the name is unknown (empty), since the
 // folder to wash cannot then be told.
 std::optional<std::string> RecycleBinFolderName(std::string_view fileSystemName);
+
+// The folder an "Active Setup Temp Folders" value names: the text before the first "|" (what
+// follows names the other drives' folders), without one trailing backslash. Empty for an empty
+// value.
+std::string DownloadFolderFromValue(std::string_view value);

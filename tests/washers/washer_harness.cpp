@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "catalogue/wash_object_types.h"
 #include "engine/report_action.h"
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "support/temp_folder.h"
 #include "washers/washer_registry.h"
 
@@ -27,7 +29,7 @@ WashOutcome WasherRunner::Run(TWashListItemType type, bool testRun) {
     ctx.TestRunning = testRun;
     ctx.KeepWashing = true;
     ctx.StopRequested = false;
-    ctx.Shred = ShredSettings{};  // level "1 Delete"
+    ctx.Shred = shred;
     ctx.TestItemCount = 0;
     ctx.TestTotalBytes = 0;
     ctx.RunItemCount = 0;
@@ -153,6 +155,15 @@ std::string PathsState(const std::vector<std::string>& paths) {
             out += " missing\n";
     }
     return out;
+}
+
+std::size_t StringValueSize(const std::string& text) {
+    std::wstring wide = platform::Utf8ToWide(text);
+    platform::RegistryValue value;
+    value.type = platform::reg_type::kString;
+    value.data.resize((wide.size() + 1) * sizeof(wchar_t));
+    std::memcpy(value.data.data(), wide.c_str(), value.data.size());
+    return value.Size();
 }
 
 std::string Progress(const std::string& verb, const std::string& text) {

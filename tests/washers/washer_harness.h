@@ -35,8 +35,11 @@ class WasherRunner {
   public:
     WasherRunner();
 
-    // Runs the washer of `type` on row 0, as a test run or as a real wash (level "1 Delete").
+    // Runs the washer of `type` on row 0, as a test run or as a real wash.
     WashOutcome Run(TWashListItemType type, bool testRun);
+
+    // The shredder settings of every run: level "1 Delete" unless a test chooses another.
+    ShredSettings shred;
 
     testing_support::RecordingWashView view;
     RecordingLog log;
@@ -62,6 +65,9 @@ std::string RegistryState(RootKey root, const std::string& path);
 std::string FolderState(const std::string& folder);
 // Whether each path exists, and each file's size.
 std::string PathsState(const std::vector<std::string>& paths);
+
+// The data size the registry layer gives a string value holding `text`.
+std::size_t StringValueSize(const std::string& text);
 
 // "Deleting " + the shortened text, as the progress label shows a real wash's report.
 std::string Progress(const std::string& verb, const std::string& text);

@@ -35,3 +35,15 @@ TEST(RecycleBinFolderName, FollowsTheFileSystem) {
     EXPECT_EQ(RecycleBinFolderName("FAT"), "Recycled\\");
     EXPECT_EQ(RecycleBinFolderName(""), std::nullopt);  // unknown: no folder is guessed
 }
+
+TEST(DownloadFolderFromValue, TakesTheTextBeforeTheFirstBarWithoutOneTrailingBackslash) {
+    EXPECT_EQ(DownloadFolderFromValue("C:\\WINDOWS\\msdownld.tmp|?:\\msdownld.tmp"),
+              "C:\\WINDOWS\\msdownld.tmp");
+    EXPECT_EQ(DownloadFolderFromValue("C:\\Downloads\\"), "C:\\Downloads");
+    EXPECT_EQ(DownloadFolderFromValue("C:\\Downloads\\\\|x|y"), "C:\\Downloads\\");  // just one
+    // A drive root comes out too short to be a folder of its own.
+    EXPECT_EQ(DownloadFolderFromValue("C:\\|?:\\msdownld.tmp"), "C:");
+    EXPECT_EQ(DownloadFolderFromValue("|C:\\Downloads"), "");
+    EXPECT_EQ(DownloadFolderFromValue("\\"), "");
+    EXPECT_EQ(DownloadFolderFromValue(""), "");
+}

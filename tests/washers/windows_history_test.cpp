@@ -48,7 +48,7 @@ void ExpectLogLine(const std::string& log, const std::string& title, const std::
 
 }  // namespace
 
-TEST(WasherTable, FillsEveryWindowsObjectAndNothingElse) {
+TEST(WasherTable, FillsEveryWindowsAndMicrosoftAppObjectAndNothingElse) {
     WasherTable table = MakeWasherTable();
     int filled = 0;
     for (int i = 0; i < kBuiltInTypeCount; ++i) {
@@ -57,12 +57,13 @@ TEST(WasherTable, FillsEveryWindowsObjectAndNothingElse) {
         // Internet Explorer's washers, all but the downloaded program files (an ActiveX list).
         bool ie =
             family == WasherFamily::InternetExplorer && type != wlitIE_Downloaded_Program_Files;
-        bool windows =
-            family == WasherFamily::WindowsHistory || family == WasherFamily::WindowsFiles;
-        EXPECT_EQ(static_cast<bool>(table.BuiltIn[i]), windows || ie) << TypeInfo(type).identifier;
+        bool written = family == WasherFamily::WindowsHistory ||
+                       family == WasherFamily::WindowsFiles ||
+                       family == WasherFamily::MicrosoftApps;
+        EXPECT_EQ(static_cast<bool>(table.BuiltIn[i]), written || ie) << TypeInfo(type).identifier;
         filled += table.BuiltIn[i] ? 1 : 0;
     }
-    EXPECT_EQ(filled, 25 + 10);
+    EXPECT_EQ(filled, 25 + 17 + 10);
 }
 
 TEST(WasherTable, EveryWasherLogsItsTitleAndItsCounters) {
