@@ -2,6 +2,8 @@
 
 #include "washers/ie_washers.h"
 #include "washers/ms_apps.h"
+#include "washers/other_browsers.h"
+#include "washers/outlook_express.h"
 #include "washers/recycle_bins.h"
 #include "washers/windows_files.h"
 #include "washers/windows_history.h"
@@ -12,6 +14,8 @@ WasherTable MakeWasherTable() {
     AddWindowsHistoryWashers(table);
     AddWindowsFileWashers(table);
     AddRecycleBinWashers(table);
+    AddOtherBrowserWashers(table);
+    AddOutlookExpressWashers(table);
     AddMicrosoftAppWashers(table);
     return table;
 }

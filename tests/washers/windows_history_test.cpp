@@ -59,11 +59,13 @@ TEST(WasherTable, FillsEveryWindowsAndMicrosoftAppObjectAndNothingElse) {
             family == WasherFamily::InternetExplorer && type != wlitIE_Downloaded_Program_Files;
         bool written = family == WasherFamily::WindowsHistory ||
                        family == WasherFamily::WindowsFiles ||
-                       family == WasherFamily::MicrosoftApps;
+                       family == WasherFamily::MicrosoftApps ||
+                       family == WasherFamily::OtherBrowsers ||
+                       family == WasherFamily::OutlookExpress;
         EXPECT_EQ(static_cast<bool>(table.BuiltIn[i]), written || ie) << TypeInfo(type).identifier;
         filled += table.BuiltIn[i] ? 1 : 0;
     }
-    EXPECT_EQ(filled, 25 + 17 + 10);
+    EXPECT_EQ(filled, 25 + 17 + 10 + 27 + 2);
 }
 
 TEST(WasherTable, EveryWasherLogsItsTitleAndItsCounters) {
