@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "support/child_process.h"
 #include "support/scoped_registry_key.h"
+#include "support/scoped_shell_folder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -330,6 +331,106 @@ TEST(TidewellCmd, WithoutYesAnUnansweredConfirmationRemovesNothing) {
     EXPECT_EQ(r.errors.find("no answer"), std::string::npos) << r.errors;
     EXPECT_FALSE(platform::FileExists(first));
     EXPECT_FALSE(platform::FileExists(second));
+}
+
+// The Microsoft application objects, two Office versions installed: the wash removes for each
+// object as many entries as the test run listed, and the totals match.
+TEST(TidewellCmd, MicrosoftAppObjectsWashWhatTheirTestRunListed) {
+    const std::pair<const char*, const char*> objects[] = {
+        {"wlitMS_Download_Folder", "MS Download Folder"},
+        {"wlitMS_HTML_Help_History", "MS HTML Help History"},
+        {"wlitMS_Imaging_History", "MS Imaging History"},
+        {"wlitMS_Netmeeting_History", "MS Netmeeting History"},
+        {"wlitMS_Paint_History", "MS Paint History"},
+        {"wlitMS_Scandisk_Log", "MS Scandisk Log"},
+        {"wlitMS_WordPad_History", "MS WordPad History"},
+        {"wlitMS_Office", "MS Office"},
+        {"wlitMS_Access", "MS Access"},
+        {"wlitMS_Excel", "MS Excel"},
+        {"wlitMS_FrontPage", "MS FrontPage"},
+        {"wlitMS_InfoPath", "MS InfoPath"},
+        {"wlitMS_Photo_Editor", "MS Photo Editor"},
+        {"wlitMS_PowerPoint", "MS PowerPoint"},
+        {"wlitMS_Publisher", "MS Publisher"},
+        {"wlitMS_Visio", "MS Visio"},
+        {"wlitMS_Word", "MS Word"},
+    };
+    const std::string applets = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\";
+    TempFolder downloads, appData;
+    downloads.AddFile("setup.cab", "cab");
+    downloads.AddFile("sub\\setup.inf", "inf");
+    ScopedRegistryKey downloadKey(RootKey::LocalMachine,
+                                  "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
+                                  "VolumeCaches\\Active Setup Temp Folders");
+    downloadKey.SetString("Folder", downloads.Path() + "|?:\\msdownld.tmp");
+    appData.AddFile("Microsoft\\HTML Help\\hh.dat", "help");
+    appData.AddFile("Microsoft\\Office\\Recent\\plan.xls.lnk", "link");
+    testing_support::ScopedShellFolder shell("AppData", appData.Path());
+    ScopedRegistryKey kodak(RootKey::CurrentUser, "Software\\Kodak");
+    kodak.SetString("File1", "C:\\scan.tif", "Imaging\\Recent File List");
+    ScopedRegistryKey paint(RootKey::CurrentUser, applets + "Paint");
+    paint.SetString("File1", "C:\\a.bmp", "Recent File List");
+    paint.SetString("File2", "C:\\b.bmp", "Recent File List");
+    ScopedRegistryKey wordPad(RootKey::CurrentUser, applets + "WordPad");
+    wordPad.SetString("File1", "C:\\letter.rtf", "Recent File List");
+    ScopedRegistryKey calls(RootKey::CurrentUser, "Software\\Microsoft\\Conferencing");
+    calls.SetString("Name0", "alice", "UI\\CallMRU");
+    const std::string scandisk = platform::WindowsFolder().substr(0, 3) + "scandisk.log";
+    platform::WriteWholeFile(scandisk, "scan results");
+    ScopedRegistryKey recentDocs(
+        RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs");
+    recentDocs.SetBinary("0", "plan.xls");
+    ScopedRegistryKey office(RootKey::CurrentUser, "Software\\Microsoft\\Office");
+    for (const std::string version : {"11.0", "12.0"}) {
+        office.SetString("MRU1", "C:\\" + version + ".mdb", version + "\\Access\\Settings");
+        office.SetDword("MRUFlags1", 0, version + "\\Access\\Settings");
+        office.SetString("File1", "C:\\a.xls", version + "\\Excel\\Recent File List");
+        office.SetString("File2", "C:\\b.xls", version + "\\Excel\\Recent File List");
+        office.SetString("a", "C:\\form.xsn", version + "\\InfoPath\\Recent File List");
+        office.SetString("a", "C:\\t.xsn", version + "\\InfoPath\\Recent Templates");
+        office.SetString("File1", "C:\\talk.ppt", version + "\\PowerPoint\\Recent File List");
+        office.SetString("File1", "C:\\card.pub", version + "\\Publisher\\Recent File List");
+        office.SetString("LastFile1", "C:\\floor.vsd", version + "\\Visio\\Application");
+        office.SetBinary("Settings", "word settings", version + "\\Word\\Data");
+    }
+    ScopedRegistryKey frontPage(RootKey::CurrentUser, "Software\\Microsoft\\FrontPage");
+    frontPage.SetString("a", "C:\\web", "Explorer\\FrontPage Explorer\\Recent Web List");
+    ScopedRegistryKey photoEditor(RootKey::CurrentUser, "Software\\Microsoft\\Photo Editor");
+    photoEditor.SetString("LastFile1", "C:\\p.jpg", "3.0\\Microsoft Photo Editor");
+    photoEditor.SetString("LastType1", "JPEG", "3.0\\Microsoft Photo Editor");
+
+    ProgramFolder program("LogActivities=1\r\nWashBlurMode=1\r\n");
+    std::string only = "--only ";
+    for (const auto& object : objects)
+        only += std::string(object.first) + (&object == std::end(objects) - 1 ? "" : ",");
+    ChildProcessResult test = program.Run("test " + only);
+    ASSERT_EQ(test.exitCode, 0u) << test.errors;
+    std::vector<std::string> listing = Lines(test.output);
+    ASSERT_GE(listing.size(), 2u);
+    std::map<std::string, int> listed = ListedEntries(listing);
+    EXPECT_TRUE(office.HasValue("File1", "12.0\\Excel\\Recent File List"));  // nothing changed
+
+    ChildProcessResult wash = program.Run("wash " + only);
+    ASSERT_EQ(wash.exitCode, 0u) << wash.errors;
+    std::vector<std::string> washed = Lines(wash.output);
+    ASSERT_EQ(washed.size(), std::size(objects) + 1) << wash.output;
+    const std::regex objectLine(R"(\d\d:\d\d:\d\d Washing: (.+) \{(\d+)/[0-9.]+ [KMG]b\})");
+    for (std::size_t i = 0; i < std::size(objects); ++i) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(washed[i], m, objectLine)) << washed[i];
+        EXPECT_EQ(m[1], objects[i].second);
+        const int expected = listed[std::string("**** ") + objects[i].first + " ****"];
+        EXPECT_EQ(std::stoi(m[2]), expected) << objects[i].first;
+        EXPECT_GT(expected, 0) << objects[i].first << " found nothing to wash";
+    }
+    EXPECT_EQ(Totals(washed.back()), Totals(listing.back()));
+    EXPECT_EQ(listed["**** wlitMS_Excel ****"], 4);   // two values in each version
+    EXPECT_EQ(listed["**** wlitMS_Access ****"], 2);  // one pair in each version
+    EXPECT_FALSE(office.HasValue("File2", "11.0\\Excel\\Recent File List"));
+    EXPECT_FALSE(photoEditor.HasValue("LastType1", "3.0\\Microsoft Photo Editor"));
+    EXPECT_FALSE(downloads.Exists("setup.cab"));
+    EXPECT_TRUE(platform::FileExists(scandisk));  // cleared, not deleted
+    platform::DeleteFileAt(scandisk);
 }
 
 }  // namespace
