@@ -1,6 +1,6 @@
 // The places where the other parts of the program plug into the main window: the activity
 // log, the shutdown tasks, desktop integration, the scheduler triggers, the deferred index.dat
-// task, and the user object editor. Each keeps the main window's side of its contract until
+// task. Each keeps the main window's side of its contract until
 // its part arrives.
 #include "app/main_form.h"
 
@@ -15,7 +15,3 @@ LRESULT TMainForm::WashBeforeSessionEnds(WPARAM wParam, LPARAM lParam) {
 void TMainForm::UpdateDesktopIntegration(int) {}
 
 void TMainForm::SchedulerTriggers() {}
-
-void TMainForm::AddWashingListItemBtnClick() {}
-
-void TMainForm::EditWashingListItemBtnClick() {}

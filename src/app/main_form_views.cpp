@@ -48,7 +48,11 @@ void TMainForm::RunTestBtnClick() {
 }
 
 void TMainForm::SetProgressText(const std::string& text) {
-    washPage_->SetProgress(text);
+    // A shred runs on the Vanish page, and page changes wait while it runs.
+    if (activePage_ == PageIndex::Vanish)
+        vanishPage_->SetProgress(text);
+    else
+        washPage_->SetProgress(text);
 }
 
 void TMainForm::SetRowEntries(int row, const std::string& entriesAndSize) {

@@ -1,5 +1,7 @@
 #include "washers/washer_registry.h"
 
+#include "engine/plugin_objects.h"
+#include "engine/user_objects.h"
 #include "washers/ie_washers.h"
 #include "washers/ms_apps.h"
 #include "washers/other_browsers.h"
@@ -17,5 +19,7 @@ WasherTable MakeWasherTable() {
     AddOtherBrowserWashers(table);
     AddOutlookExpressWashers(table);
     AddMicrosoftAppWashers(table);
+    table.Plugin = WashPluginObject;
+    table.User = WashUserObject;
     return table;
 }
