@@ -25,6 +25,10 @@ const std::string kMapDriveMru = kExplorer + "Map Network Drive MRU";
 const std::string kPlayer = "Software\\Microsoft\\MediaPlayer\\Player\\";
 const std::string kRecentFiles = kPlayer + "RecentFileList";
 const std::string kRecentUrls = kPlayer + "RecentURLList";
+const std::string kApplets = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\";
+const std::string kWordPadList = kApplets + "WordPad\\Recent File List";
+const std::string kPaintList = kApplets + "Paint\\Recent File List";
+const std::string kOffice = "Software\\Microsoft\\Office";
 
 struct NamedText {
     const char* name;
@@ -162,6 +166,16 @@ void PlantTraces() {
                               {"Url1", "http://video.example/clip.asf"},
                               {"Url2", "mms://media.example/live"}});
 
+    PlantValues(kWordPadList, {{"File1", "C:\\users\\Public\\letter.rtf"},
+                               {"File2", "C:\\users\\Public\\secret-plans.txt"}});
+    PlantValues(kPaintList, {{"File1", "C:\\users\\Public\\Pictures\\me.bmp"}});
+    // Two Office versions installed side by side, each with its own Excel list.
+    PlantValues(kOffice + "\\11.0\\Excel\\Recent File List",
+                {{"File1", "C:\\users\\Public\\budget.xls"}});
+    PlantValues(kOffice + "\\12.0\\Excel\\Recent File List",
+                {{"File1", "C:\\users\\Public\\salaries.xlsx"},
+                 {"File2", "C:\\users\\Public\\budget.xls"}});
+
     const std::string windows = WindowsFolder();
     PlantFile(windows, "Temp\\setup0001.tmp", 4096);
     PlantFile(windows, "Temp\\~DF1234.tmp", 1500);
@@ -197,6 +211,10 @@ std::vector<TraceCount> SurveyTraces() {
          ValueCount(kMapDriveMru)},
         {"Media Player recent files", "wlitWin_Media_Player", "values", ValueCount(kRecentFiles)},
         {"Media Player recent URLs", "wlitWin_Media_Player", "values", ValueCount(kRecentUrls)},
+        {"WordPad recent files", "wlitMS_WordPad_History", "values", ValueCount(kWordPadList)},
+        {"Paint recent files", "wlitMS_Paint_History", "values", ValueCount(kPaintList)},
+        {"Excel recent files (Office 11.0 and 12.0)", "wlitMS_Excel", "values",
+         TreeValueCount(kOffice)},
         {"Temporary files in " + windows + "Temp", "wlitWin_Temporary_Files", "files",
          FileCount(windows + "Temp\\")},
         {"Logs in " + windows + " (*.log, *log*.txt)", "wlitWin_Log_Files", "files",
