@@ -15,6 +15,7 @@
 #include "support/scoped_registry_key.h"
 #include "support/scoped_shell_folder.h"
 #include "support/temp_folder.h"
+#include "support/unix_link.h"
 #include "washers/washer_harness.h"
 
 using testing_support::ScopedRegistryKey;
@@ -127,6 +128,35 @@ TEST(DownloadFolder, AValueNamingADriveRootOrASystemFolderWashesNothingAndIsLogg
     }
     EXPECT_TRUE(platform::FileExists("C:\\tidewell-download-probe.txt"));
     EXPECT_TRUE(platform::FolderExists(windows + "system32\\"));
+}
+
+// A link never leads the wash elsewhere, nor does another drive letter for a system folder.
+TEST(DownloadFolder, AValueNamingALinkOrASecondNameOfTheWindowsFolderWashesNothing) {
+    TempFolder target;
+    target.AddFile("precious.doc", "keep me");
+    target.AddFile("sub\\more.doc", "keep me too");
+    TempFolder holder;
+    const std::string link = holder.Path() + "downloads";
+    testing_support::ScopedUnixSymlink symlink(target.Path(), link);
+    ASSERT_TRUE(symlink.Made());
+    ASSERT_TRUE(testing_support::MakeDriveLetter('w', platform::WindowsFolder()));
+    struct RemovedAtTheEnd {
+        ~RemovedAtTheEnd() { testing_support::RemoveDriveLetter('w'); }
+    } drive;
+    WasherRunner runner;
+    for (const std::string& folder : {link + "\\|?:\\msdownld.tmp", std::string("W:\\system32\\"),
+                                      std::string("W:\\Temp\\..\\")}) {
+        SCOPED_TRACE(folder);
+        DownloadFolderValue value(folder);
+        WashOutcome test = runner.Run(wlitMS_Download_Folder, true);
+        ASSERT_EQ(test.count, 0u);
+        EXPECT_TRUE(Mentions(test.lines, "Refused to wash ")) << test.log;
+        WashOutcome real = runner.Run(wlitMS_Download_Folder, false);
+        EXPECT_EQ(real.count, 0u);
+        EXPECT_NE(real.log.find("Refused to wash "), std::string::npos) << real.log;
+    }
+    EXPECT_EQ(FolderState(target.Path()), "precious.doc 7\nsub\\\n  more.doc 11\n");
+    EXPECT_TRUE(platform::FileExists(platform::SystemFolder() + "kernel32.dll"));
 }
 
 TEST(DownloadFolder, AMissingValueOrFolderWashesNothingSilently) {
