@@ -140,6 +140,27 @@ TEST(OfficeWashers, AValueThatCannotBeDeletedIsNotCountedAndTheNextNumberWashed)
     EXPECT_FALSE(office.HasValue("File2", list));
 }
 
+// A cancel during one version's list leaves the versions after it untouched.
+TEST(OfficeWashers, ACancelStopsBeforeTheNextVersion) {
+    ScopedRegistryKey office(kUser, kOffice);
+    for (const char* version : {"11.0", "12.0"}) {
+        office.SetString("File1", "C:\\one.xls",
+                         std::string(version) + "\\Excel\\Recent File List");
+        office.SetString("File2", "C:\\two.xls",
+                         std::string(version) + "\\Excel\\Recent File List");
+    }
+    WasherRunner runner;
+    runner.view.onProcessMessages = [&] { runner.ctx.KeepWashing = false; };
+    WashOutcome real = runner.Run(wlitMS_Excel, false);
+    EXPECT_EQ(real.count, 2u);  // the list that was begun is finished
+    int whole = 0;
+    for (const char* version : {"11.0", "12.0"}) {
+        const std::string list = std::string(version) + "\\Excel\\Recent File List";
+        whole += office.HasValue("File1", list) && office.HasValue("File2", list);
+    }
+    EXPECT_EQ(whole, 1);
+}
+
 TEST(OfficeWashers, WithoutTheOfficeKeysCountNothingAndWriteOnlyTheirLogLine) {
     platform::DeleteRegistryTree(kUser, kOffice);
     platform::DeleteRegistryTree(kUser, "Software\\Microsoft\\Photo Editor");
