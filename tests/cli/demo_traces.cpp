@@ -1,6 +1,11 @@
 #include "demo_traces.h"
 
+#include <windows.h>
+#include <wininet.h>
+
 #include <algorithm>
+
+#include "browsers/ie_cache.h"
 
 #include "catalogue/shell_folders.h"
 #include "platform/clipboard.h"
@@ -29,6 +34,7 @@ const std::string kApplets = "Software\\Microsoft\\Windows\\CurrentVersion\\Appl
 const std::string kWordPadList = kApplets + "WordPad\\Recent File List";
 const std::string kPaintList = kApplets + "Paint\\Recent File List";
 const std::string kOffice = "Software\\Microsoft\\Office";
+const std::string kTypedUrls = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 
 struct NamedText {
     const char* name;
@@ -73,6 +79,34 @@ std::string WindowsFolder() {
 }
 std::string RecentFolder() {
     return ResolveShellFolder(ShellFolderKind::ftRecent);
+}
+
+// A page Internet Explorer has cached, through WinINet as IE itself caches it.
+void PlantCachedPage(const std::wstring& url, const std::string& contents) {
+    wchar_t file[MAX_PATH] = {};
+    if (!CreateUrlCacheEntryW(url.c_str(), 0, L"htm", file, 0))
+        return;
+    platform::WriteWholeFile(platform::WideToUtf8(file), contents);
+    FILETIME none{};
+    CommitUrlCacheEntryW(url.c_str(), file, none, none, NORMAL_CACHE_ENTRY, nullptr, 0, L"htm",
+                         nullptr);
+}
+
+// A cookie that outlives the session, so that WinINet keeps it on disk.
+void PlantCookie(const wchar_t* site, const wchar_t* value) {
+    InternetSetCookieW(site, L"id", value);
+}
+
+// Entries of the WinINet cache of one kind, read as the washers read them.
+std::uint64_t CacheEntryCount(TSearchPattern pattern, TFilterOptions types) {
+    TIECache cache;
+    cache.SetFilterOptions(types);
+    cache.SearchPattern = pattern;
+    std::uint64_t count = 0;
+    for (CacheWalkCode code = cache.FindFirstEntry(0); code == 0; code = cache.FindNextEntry())
+        ++count;
+    cache.CloseFind();
+    return count;
 }
 
 // Values of a key, without an "MRUList" that is empty (a washed list keeps it so).
@@ -188,6 +222,15 @@ void PlantTraces() {
     PlantFile(temp, "~wrd0001.tmp", 2048);
     PlantFile(temp, "cache\\item.bin", 512);
     platform::PutTextOnClipboard("my bank PIN is 1234");
+
+    PlantValues(kTypedUrls, {{"Url1", "http://bank.example/login"},
+                             {"Url2", "http://news.example/"},
+                             {"Url3", "http://shop.example/cart"}});
+    PlantCachedPage(L"http://bank.example/login", std::string(5000, 'b'));
+    PlantCachedPage(L"http://news.example/", std::string(12000, 'n'));
+    PlantCachedPage(L"http://news.example/logo.gif", std::string(800, 'g'));
+    PlantCookie(L"http://bank.example/", L"session-4711; expires=Sat, 01-Jan-2050 00:00:00 GMT");
+    PlantCookie(L"http://tracker.example/", L"visitor-42; expires=Sat, 01-Jan-2050 00:00:00 GMT");
 }
 
 std::vector<TraceCount> SurveyTraces() {
@@ -220,6 +263,11 @@ std::vector<TraceCount> SurveyTraces() {
         {"Logs in " + windows + " (*.log, *log*.txt)", "wlitWin_Log_Files", "files",
          WindowsLogCount()},
         {"Recycle bin", "wlitWin_RecycleBins", "items", binItems},
+        {"IE typed addresses", "wlitIE_Visited_Typed_Urls", "values", ValueCount(kTypedUrls)},
+        {"IE cached pages (WinINet)", "wlitIE_Cache", "entries",
+         CacheEntryCount(TSearchPattern::spAll, FilterSet({NORMAL_ENTRY}))},
+        {"IE cookies (WinINet)", "wlitIE_Cookies", "entries",
+         CacheEntryCount(TSearchPattern::spCookies, FilterSet({COOKIE_ENTRY}))},
         {"Text on the clipboard", "wlitWin_Clipboard", "",
          platform::ClipboardFormatCount() > 0 ? 1u : 0u},
         // Kept: spared by the washers, or washed by no selected object.
