@@ -25,8 +25,10 @@ constexpr int kWashLevelEntries = 8;
 // A damaged "Count" must not keep the start busy for minutes.
 constexpr int kMaxUserObjects = 1000;
 
+constexpr const char* kObjectPrefix = "Object_";
+
 std::string ObjectSection(int n) {
-    return "Object_" + std::to_string(n);
+    return kObjectPrefix + std::to_string(n);
 }
 
 // Typed reads and writes of the settings file; a missing file, section or key, or a text
@@ -38,9 +40,6 @@ class SettingsFile {
     std::string String(const std::string& section, const std::string& key,
                        const std::string& fallback = "") const {
         return platform::ReadIniString(path_, section, key, fallback);
-    }
-    bool HasSection(const std::string& section) const {
-        return !platform::IniSectionKeys(path_, section).empty();
     }
     bool Boolean(const std::string& section, const std::string& key, bool fallback) const {
         return ParseSettingsBoolean(String(section, key), fallback);
@@ -64,14 +63,18 @@ class SettingsFile {
             return fallback;
         return TextToShortCut(text).value_or(HotKeyCode{0});
     }
-    // The entries "1" .. Count of a list section (no more than the section has other keys).
+    // The entries "1" .. Count of a list section that are there, in their order: a missing
+    // key loses nothing after it.
     std::vector<std::string> List(const std::string& section) const {
         int count = Integer(section, kCount, 0);
-        auto keys = static_cast<int>(platform::IniSectionKeys(path_, section).size()) - 1;
         std::vector<std::string> entries;
-        for (int n = 1; n <= std::min(count, keys); ++n)
+        for (int n : NumberedNames(platform::IniSectionKeys(path_, section), "", count))
             entries.push_back(String(section, std::to_string(n)));
         return entries;
+    }
+    // The numbers n of the sections "Object_" + n, 1 <= n <= limit, that the file has.
+    std::vector<int> ObjectNumbers(int limit) const {
+        return NumberedNames(platform::IniSectionNames(path_), kObjectPrefix, limit);
     }
 
     void Write(const std::string& section, const std::string& key, const std::string& value) {
@@ -143,13 +146,16 @@ std::string WithoutOneTrailingBackslash(std::string folder) {
     return folder;
 }
 
+// Every section "Object_1" .. "Object_" + Count that is there. A gap (a section missing, or a
+// count beyond the sections) makes the next save number them from 1 again, so that nothing
+// after it is lost and no section keeps a stale number.
 void LoadUserObjects(SettingsState& s, CatalogueView& view, const SettingsFile& ini) {
     int count = std::min(ini.Integer(kObjects, kCount, 0), kMaxUserObjects);
-    for (int n = 1; n <= count; ++n) {
+    std::vector<int> numbers = ini.ObjectNumbers(count);
+    if (numbers.size() != static_cast<std::size_t>(std::max(count, 0)))
+        s.Objects.UserObjectsChanged = true;
+    for (int n : numbers) {
         const std::string section = ObjectSection(n);
-        // A count beyond the sections there are is damage: no made-up objects for it.
-        if (!ini.HasSection(section))
-            break;
         TWashListUserItem user;
         user.Folder = WithoutOneTrailingBackslash(ini.String(
             section, "Folder", platform::WithoutTrailingBackslash(s.Files.ProgramFolder)));
@@ -219,8 +225,9 @@ void SaveCatalogue(SettingsState& s, SettingsFile& ini, const Sections& sections
     const bool changed = s.Objects.UserObjectsChanged;
     if (changed) {
         int old = std::min(ini.Integer(kObjects, kCount, 0), kMaxUserObjects);
-        for (int n = old; n >= 1; --n)
-            ini.Erase(ObjectSection(n));
+        std::vector<int> numbers = ini.ObjectNumbers(old);
+        for (auto n = numbers.rbegin(); n != numbers.rend(); ++n)
+            ini.Erase(ObjectSection(*n));
     }
     int userNumber = 0;
     for (const auto& item : s.Objects.Items) {

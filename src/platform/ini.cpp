@@ -96,30 +96,43 @@ bool EraseIniSection(const std::string& file, const std::string& section) {
                                       Utf8ToWide(file).c_str()) != 0;
 }
 
-std::vector<std::string> IniSectionKeys(const std::string& file, const std::string& section) {
-    std::wstring wideSection = Utf8ToWide(section);
+namespace {
+
+// The null-separated list the system gives for a NULL key (the keys of `section`) or a NULL
+// section (the section names).
+std::vector<std::string> NameList(const wchar_t* section, const std::string& file) {
     std::wstring wideFile = Utf8ToWide(file);
     std::wstring buffer(4096, L'\0');
     DWORD length = 0;
     for (;;) {
-        length = GetPrivateProfileStringW(wideSection.c_str(), nullptr, L"", buffer.data(),
+        length = GetPrivateProfileStringW(section, nullptr, L"", buffer.data(),
                                           static_cast<DWORD>(buffer.size()), wideFile.c_str());
         // The system answers size - 2 when the list did not fit.
         if (length + 2 < buffer.size() || buffer.size() >= (1u << 24))
             break;
         buffer.resize(buffer.size() * 4);
     }
-    std::vector<std::string> keys;
+    std::vector<std::string> names;
     std::size_t start = 0;
     while (start < length) {
         std::size_t end = buffer.find(L'\0', start);
         if (end == std::wstring::npos || end > length)
             end = length;
         if (end > start)
-            keys.push_back(WideToUtf8(std::wstring_view(buffer.data() + start, end - start)));
+            names.push_back(WideToUtf8(std::wstring_view(buffer.data() + start, end - start)));
         start = end + 1;
     }
-    return keys;
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> IniSectionKeys(const std::string& file, const std::string& section) {
+    return NameList(Utf8ToWide(section).c_str(), file);
+}
+
+std::vector<std::string> IniSectionNames(const std::string& file) {
+    return NameList(nullptr, file);
 }
 
 }  // namespace platform

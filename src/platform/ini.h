@@ -26,5 +26,7 @@ bool WriteIniString(const std::string& file, const std::string& section, const s
 bool EraseIniSection(const std::string& file, const std::string& section);
 // The key names of a section in file order (empty when the file or section is missing).
 std::vector<std::string> IniSectionKeys(const std::string& file, const std::string& section);
+// The section names of a file in file order (empty when the file is missing).
+std::vector<std::string> IniSectionNames(const std::string& file);
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 
 #include "catalogue/date_time.h"
 #include "catalogue/record_file.h"
+#include "catalogue/settings_values.h"
 #include "catalogue/table_db_writer.h"
 #include "platform/files.h"
 #include "platform/ini.h"
@@ -226,6 +227,78 @@ TEST_F(SettingsTest, UserObjectSectionsAreRenumberedWithoutGaps) {
     EXPECT_EQ(Read("Object_2", "PromptOnDelete"), "1");
     EXPECT_TRUE(platform::IniSectionKeys(Ini(), "Object_3").empty());
     EXPECT_FALSE(host.catalogue.UserObjectsChanged);
+}
+
+// As a hand edit leaves the file: "Object_2" and the list keys "2" (cookies) and "1" (ActiveX)
+// are missing. Everything after a gap is still loaded, and the save numbers it again from 1.
+TEST_F(SettingsTest, GapsInObjectsAndListsLoseNothingThroughLoadAndSave) {
+    platform::WriteIniString(Ini(), "Objects", "Count", "3");
+    platform::WriteIniString(Ini(), "Object_1", "DisplayName", "One");
+    platform::WriteIniString(Ini(), "Object_1", "Folder", "C:\\One");
+    platform::WriteIniString(Ini(), "Object_3", "DisplayName", "Three");
+    platform::WriteIniString(Ini(), "Object_3", "Folder", "C:\\Three");
+    platform::WriteIniString(Ini(), "Object_3", "Selected", "1");
+    platform::WriteIniString(Ini(), "Object_3", "FileList", "Logs^*.log|");
+    platform::WriteIniString(Ini(), "ann.Cookies", "Count", "3");
+    platform::WriteIniString(Ini(), "ann.Cookies", "1", "a.com");
+    platform::WriteIniString(Ini(), "ann.Cookies", "3", "c.com");
+    platform::WriteIniString(Ini(), "ann.ActiveX", "Count", "2");
+    platform::WriteIniString(Ini(), "ann.ActiveX", "2", "{0002DF01-0000-0000-C000-000000000046}");
+    {
+        RecordingHost host(folder.Path());
+        LoadSettings(host);
+        ASSERT_EQ(host.catalogue.Items.size(), 84u);
+        EXPECT_EQ(host.catalogue.Items[82]->DisplayName, "One");
+        EXPECT_EQ(host.catalogue.Items[83]->DisplayName, "Three");
+        EXPECT_TRUE(host.catalogue.Items[83]->Selected);
+        EXPECT_EQ(host.cookies, (std::vector<std::string>{"a.com", "c.com"}));
+        EXPECT_EQ(host.activeX, std::vector<std::string>{"{0002DF01-0000-0000-C000-000000000046}"});
+        SaveSettings(host);
+    }
+    // What the file now holds, read back key by key.
+    EXPECT_EQ(Read("Objects", "Count"), "2");
+    EXPECT_EQ(Read("Object_1", "DisplayName"), "One");
+    EXPECT_EQ(Read("Object_2", "DisplayName"), "Three");
+    EXPECT_EQ(Read("Object_2", "Folder"), "C:\\Three");
+    EXPECT_EQ(Read("Object_2", "Selected"), "1");
+    EXPECT_EQ(Read("Object_2", "FileList"), "Logs^*.log|");
+    EXPECT_TRUE(platform::IniSectionKeys(Ini(), "Object_3").empty());
+    EXPECT_EQ(platform::IniSectionKeys(Ini(), "ann.Cookies"),
+              (std::vector<std::string>{"Count", "1", "2"}));
+    EXPECT_EQ(Read("ann.Cookies", "Count"), "2");
+    EXPECT_EQ(Read("ann.Cookies", "2"), "c.com");
+    EXPECT_EQ(Read("ann.ActiveX", "Count"), "1");
+    EXPECT_EQ(Read("ann.ActiveX", "1"), "{0002DF01-0000-0000-C000-000000000046}");
+
+    RecordingHost again(folder.Path());
+    LoadSettings(again);
+    ASSERT_EQ(again.catalogue.Items.size(), 84u);
+    EXPECT_EQ(again.catalogue.Items[83]->DisplayName, "Three");
+    EXPECT_EQ(again.catalogue.Items[83]->UserItem->FileList, "Logs^*.log|");
+    EXPECT_EQ(again.cookies, (std::vector<std::string>{"a.com", "c.com"}));
+    EXPECT_FALSE(again.catalogue.UserObjectsChanged);  // no gap left
+}
+
+// Keys beyond letters and F keys were written as "" and so lost at the next start.
+TEST_F(SettingsTest, HotKeysOfAnyKeySurviveTheNextStart) {
+    using namespace hot_key;
+    const HotKeyCode apps = kCtrl | kExtended | 0x5D, volumeUp = kAlt | kExtended | 0xAF,
+                     numPadEnter = kShift | kCtrl | kExtended | 0x0D;
+    {
+        RecordingHost host(folder.Path());
+        LoadSettings(host);
+        host.opts.CloseAllBrowserWindowsHotKey = apps;
+        host.opts.HideShowAllBrowserWindowsHotKey = volumeUp;
+        host.opts.StealthModeHotKey = numPadEnter;
+        SaveSettings(host);
+    }
+    EXPECT_EQ(Read("ann.Options", "CloseAllBrowserWindowsHotKey"), "Ctrl+Apps");
+    EXPECT_EQ(Read("ann.Options", "StealthModeHotKey"), "Shift+Ctrl+Num Enter");
+    RecordingHost host(folder.Path());
+    LoadSettings(host);
+    EXPECT_EQ(host.opts.CloseAllBrowserWindowsHotKey, apps);
+    EXPECT_EQ(host.opts.HideShowAllBrowserWindowsHotKey, volumeUp);
+    EXPECT_EQ(host.opts.StealthModeHotKey, numPadEnter);
 }
 
 TEST_F(SettingsTest, AutoWashDateIsEmptyWhenOffAndTodayAfterTheNextLoad) {

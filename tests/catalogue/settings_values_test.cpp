@@ -37,7 +37,8 @@ TEST(SettingsValues, HotKeysAsShortcutTexts) {
     EXPECT_EQ(ShortCutToText(kAlt | kExtended | 0x24), "Alt+Home");
     EXPECT_EQ(ShortCutToText(0x60), "Num 0");
     EXPECT_EQ(ShortCutToText(0), "");
-    EXPECT_EQ(ShortCutToText(kCtrl | 0xFF), "");  // a key without a name
+    EXPECT_EQ(ShortCutToText(kCtrl | 0xFF), "Ctrl+Key 255");  // a key without a name
+    EXPECT_EQ(ShortCutToText(kCtrl), "");                     // modifiers alone are no key
 
     EXPECT_EQ(TextToShortCut("Ctrl+F10"), 0x0279);
     EXPECT_EQ(TextToShortCut("alt+ctrl+shift+a"), kShift | kCtrl | kAlt | 'A');
@@ -57,6 +58,50 @@ TEST(SettingsValues, HotKeysAsShortcutTexts) {
         ASSERT_TRUE(back) << text;
         EXPECT_EQ(*back & ~kExtended, code) << text;
     }
+}
+
+// The keys the old name table lacked: they were written as "" and lost at the next start.
+TEST(SettingsValues, KeysBeyondTheCommonOnesHaveNames) {
+    using namespace hot_key;
+    EXPECT_EQ(ShortCutToText(kCtrl | kExtended | 0x5D), "Ctrl+Apps");
+    EXPECT_EQ(ShortCutToText(kAlt | kExtended | 0x2C), "Alt+Print Screen");
+    EXPECT_EQ(ShortCutToText(kExtended | 0xAF), "Volume Up");
+    EXPECT_EQ(ShortCutToText(kExtended | 0xB3), "Play/Pause Media");
+    EXPECT_EQ(ShortCutToText(kCtrl | kExtended | 0x0D), "Ctrl+Num Enter");
+    EXPECT_EQ(ShortCutToText(kCtrl | 0x0D), "Ctrl+Enter");
+    EXPECT_EQ(ShortCutToText(kShift | 0x24), "Shift+Num Home");  // Num Lock off
+    EXPECT_EQ(ShortCutToText(kShift | kExtended | 0x24), "Shift+Home");
+    EXPECT_EQ(ShortCutToText(0x2E), "Key 46");  // Del of the numeric pad, Num Lock off
+    EXPECT_EQ(ShortCutToText(kAlt | kExtended | 'A'), "Alt+Key 65 Ext");
+    EXPECT_EQ(ShortCutToText(0x92), "Key 146");
+    EXPECT_EQ(TextToShortCut("ctrl+apps"), kCtrl | kExtended | 0x5D);
+    EXPECT_EQ(TextToShortCut("Key 146 ext"), kExtended | 0x92);
+    for (const char* bad : {"Key 0", "Key 256", "Key ", "Key x", "Key 1000", "Key -1", "Key 12 E"})
+        EXPECT_EQ(TextToShortCut(bad), std::nullopt) << bad;
+}
+
+// Every code the hot-key control can give: any key with any modifiers, extended or not.
+TEST(SettingsValues, EveryHotKeyTheControlGivesRoundTrips) {
+    using namespace hot_key;
+    for (int vk = 1; vk < 256; ++vk) {
+        for (HotKeyCode flags = 0; flags <= (kShift | kCtrl | kAlt | kExtended); flags += kShift) {
+            auto code = static_cast<HotKeyCode>(flags | vk);
+            std::string text = ShortCutToText(code);
+            ASSERT_FALSE(text.empty()) << std::hex << code;
+            EXPECT_EQ(TextToShortCut(text), code) << text;
+        }
+    }
+}
+
+TEST(SettingsValues, NumberedNamesAreFoundInOrderUpToTheLimit) {
+    EXPECT_EQ(NumberedNames({"3", "1", "Count", "x2", "02", "7", "-4", "+5", "1", " 6"}, "", 5),
+              (std::vector<int>{1, 3}));
+    EXPECT_EQ(NumberedNames({"Object_2", "object_10", "Object_", "Objects", "Ann.Options",
+                             "Object_9999999999", "Object_3x"},
+                            "Object_", 1000),
+              (std::vector<int>{2, 10}));
+    EXPECT_EQ(NumberedNames({"1", "2"}, "", 0), std::vector<int>{});
+    EXPECT_EQ(NumberedNames({"2147483647"}, "", 2147483647), std::vector<int>{2147483647});
 }
 
 TEST(PluginObjects, EnabledRecordsWithTheirNamesAndLines) {
