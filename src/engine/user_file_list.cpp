@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/paths.h"
+
 std::vector<FileListEntry> FileListEntries(const std::string& text) {
     std::vector<FileListEntry> entries;
     std::size_t at = 0;
@@ -36,4 +38,15 @@ std::vector<std::string> FileListMasks(const std::string& text) {
         if (!entry.Mask.empty())
             masks.push_back(entry.Mask);
     return masks;
+}
+
+UserFolderWalk UserFolderWalkOf(const std::string& folder, bool includeSubfolders) {
+    std::string bare = folder;
+    while (!bare.empty() && bare.back() == '\\')
+        bare.pop_back();
+    UserFolderWalk walk;
+    walk.Folder = bare + "\\";
+    walk.FullPath = platform::IsAbsolutePath(walk.Folder);
+    walk.Subfolders = includeSubfolders && bare.size() > 3;
+    return walk;
 }

@@ -21,3 +21,13 @@ std::string FileListText(const std::vector<FileListEntry>& entries);
 // The masks a wash of the file list uses, in order: the text after each "^" up to the next
 // "|"; empty masks are left out.
 std::vector<std::string> FileListMasks(const std::string& text);
+
+// How a user object's folder is walked: the folder with one trailing backslash, whether it is a
+// full path (a relative one is refused: it would be the current folder's), and whether its
+// subfolders are entered, which a drive root ("C:", "C:\\") never is.
+struct UserFolderWalk {
+    std::string Folder;
+    bool FullPath = false;
+    bool Subfolders = false;
+};
+UserFolderWalk UserFolderWalkOf(const std::string& folder, bool includeSubfolders);

@@ -4,34 +4,25 @@
 #include "engine/user_file_list.h"
 #include "engine/washer_frame.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 
 namespace {
 
-std::string WithoutAnyTrailingBackslash(std::string folder) {
-    while (!folder.empty() && folder.back() == '\\')
-        folder.pop_back();
-    return folder;
-}
-
 void WashFileList(WashScope& scope, const TWashListUserItem& user) {
     WashContext& ctx = scope.Ctx;
-    const std::string folder = WithoutAnyTrailingBackslash(user.Folder);
-    if (!platform::IsAbsolutePath(folder + "\\")) {
+    const UserFolderWalk walk = UserFolderWalkOf(user.Folder, user.IncludeSubfolders);
+    if (!walk.FullPath) {
         // The folder comes from tidewell.ini: a relative one would be the current folder's.
         scope.QueueLogLine("Refused to wash the folder \"" + user.Folder +
                            "\": it is not a full path");
         return;
     }
-    if (!platform::FolderExists(folder + "\\"))
+    if (!platform::FolderExists(walk.Folder))
         return;
-    // "C:" and the like: a drive root is never entered with its subfolders.
-    const bool subfolders = user.IncludeSubfolders && folder.size() > 3;
     bool prompt = user.PromptOnDelete;  // one answer of All covers every mask
     for (const std::string& mask : FileListMasks(user.FileList)) {
         if (!ctx.KeepWashing || ctx.StopRequested)
             break;
-        WashFolder(scope, folder + "\\", mask, "", prompt, false, subfolders, true);
+        WashFolder(scope, walk.Folder, mask, "", prompt, false, walk.Subfolders, true);
         if (!ctx.KeepWashing)
             break;  // Cancel ends the whole object, not only this mask
         ctx.KeepWashing = !ctx.StopRequested;

@@ -34,6 +34,34 @@ void DeleteListValue(WashScope& scope, RegistryKey& key, const std::string& text
     scope.Count(value.Size());
 }
 
+// An "MRUListEx" list (RecentDocs and its per-extension subkeys on Windows XP and later):
+// binary numbers naming the values "0", "1", ..., then the end mark 0xFFFFFFFF. The named
+// values go as an MRUList's do; the list is left holding only its end mark, which is how
+// Windows writes an empty one, and counts as one entry with the bytes it lost.
+void WashMruListEx(WashScope& scope, RegistryKey& key, const std::string& path,
+                   MruDataShown shown) {
+    std::optional<RegistryValue> list = key.Read("MRUListEx");
+    if (!list || list->type != platform::reg_type::kBinary)
+        return;
+    const std::vector<std::string> names = MruListExNames(list->data);
+    for (const std::string& name : names) {
+        if (std::optional<RegistryValue> value = key.Read(name))
+            DeleteListValue(scope, key, path + name, name, *value, shown);
+    }
+    if (names.empty())
+        return;  // an empty list: nothing to clear
+    const std::uint8_t endMark[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+    const std::size_t lost = list->Size() > sizeof endMark ? list->Size() - sizeof endMark : 0;
+    if (scope.Testing()) {
+        scope.Report(WashActionKind::Clear, path + "MRUListEx " + FormatSizeText(lost));
+    } else {
+        scope.Report(WashActionKind::Clear, path + "MRUListEx");
+        if (!key.Write("MRUListEx", platform::reg_type::kBinary, endMark, sizeof endMark))
+            return;  // still holding its list: nothing was cleared
+    }
+    scope.Count(lost);
+}
+
 }  // namespace
 
 void WashMruList(WashScope& scope, RootKey root, const std::string& keyPath, MruDataShown shown) {
@@ -41,6 +69,7 @@ void WashMruList(WashScope& scope, RootKey root, const std::string& keyPath, Mru
     if (!key)
         return;
     const std::string path = RootKeyShortName(root) + "\\" + keyPath + "\\";
+    WashMruListEx(scope, key, path, shown);
     std::optional<RegistryValue> list = key.Read("MRUList");
     const std::string mruList = list ? list->AsString() : std::string();
     for (const std::string& name : MruListNames(mruList)) {

@@ -17,6 +17,8 @@ enum class MruDataShown {
 // Deletes the values of root\keyPath (no trailing backslash) that its "MRUList" names, in
 // that order, each once, then clears "MRUList" itself (it stays, empty). Values it does not
 // name and subkeys stay. A value that cannot be deleted is not counted; the walk goes on.
+// An "MRUListEx" list in the same key (binary numbers naming the values "0", "1", ...) is
+// washed the same way first, and left holding only its end mark.
 void WashMruList(WashScope& scope, RootKey root, const std::string& keyPath, MruDataShown shown);
 
 // Deletes the values prefix + firstNumber, prefix + (firstNumber + 1), ... of root\keyPath up

@@ -1,6 +1,7 @@
 #include "washers/washer_rules.h"
 
 #include <algorithm>
+#include <set>
 
 #include "platform/paths.h"
 
@@ -30,6 +31,21 @@ std::vector<std::string> MruListNames(std::string_view mruList) {
         if (std::none_of(names.begin(), names.end(), same))
             names.push_back(std::move(name));
         start = end;
+    }
+    return names;
+}
+
+std::vector<std::string> MruListExNames(const std::vector<std::uint8_t>& data) {
+    constexpr std::uint32_t kEndMark = 0xFFFFFFFFu;
+    std::vector<std::string> names;
+    std::set<std::uint32_t> seen;
+    for (std::size_t at = 0; at + 4 <= data.size(); at += 4) {
+        std::uint32_t number = data[at] | (data[at + 1] << 8) | (data[at + 2] << 16) |
+                               (static_cast<std::uint32_t>(data[at + 3]) << 24);
+        if (number == kEndMark)
+            break;
+        if (seen.insert(number).second)
+            names.push_back(std::to_string(number));
     }
     return names;
 }

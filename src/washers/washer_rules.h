@@ -1,6 +1,7 @@
 #pragma once
 // Text rules of the Windows washers, without system calls.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,12 @@
 // character that repeats (in either letter case, as value names ignore it) names a value that
 // is already gone.
 std::vector<std::string> MruListNames(std::string_view mruList);
+
+// The value names an "MRUListEx" list stands for (Windows XP and later): its data is 32-bit
+// little-endian numbers, each naming the value of that decimal name ("0", "17"), up to the end
+// mark 0xFFFFFFFF or the end of the data (an incomplete last number names nothing). Each name
+// once, in the order they stand.
+std::vector<std::string> MruListExNames(const std::vector<std::uint8_t>& data);
 
 // The length of a UTF-8 text in characters.
 std::size_t CharacterCount(std::string_view text);

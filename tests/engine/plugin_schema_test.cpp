@@ -122,4 +122,20 @@ TEST(UserFileList, SavesOnlyEntriesWithDescriptionAndMask) {
     EXPECT_EQ(FileListMasks("d^|e^*.x|"), std::vector<std::string>{"*.x"});
 }
 
+TEST(UserFolder, ADriveRootIsNeverWalkedWithItsSubfolders) {
+    for (const char* root : {"C:", "C:\\", "C:\\\\", "d:"}) {
+        UserFolderWalk walk = UserFolderWalkOf(root, true);
+        EXPECT_FALSE(walk.Subfolders) << root;
+        EXPECT_TRUE(walk.FullPath) << root;
+        EXPECT_EQ(walk.Folder.size(), 3u) << root;
+    }
+    UserFolderWalk deep = UserFolderWalkOf("C:\\Temp\\", true);
+    EXPECT_EQ(deep.Folder, "C:\\Temp\\");
+    EXPECT_TRUE(deep.Subfolders);
+    EXPECT_FALSE(UserFolderWalkOf("C:\\Temp", false).Subfolders);
+    // A relative folder from a hand-edited tidewell.ini is not a full path.
+    EXPECT_FALSE(UserFolderWalkOf("Temp", false).FullPath);
+    EXPECT_FALSE(UserFolderWalkOf("", true).FullPath);
+}
+
 }  // namespace

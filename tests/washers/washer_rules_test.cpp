@@ -4,6 +4,20 @@
 
 using Names = std::vector<std::string>;
 
+TEST(MruListExNames, LittleEndianNumbersUpToTheEndMarkEachOnce) {
+    using Bytes = std::vector<std::uint8_t>;
+    EXPECT_EQ(MruListExNames(Bytes{2, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}),
+              (Names{"2", "0", "257"}));
+    EXPECT_EQ(MruListExNames(Bytes{0xFF, 0xFF, 0xFF, 0xFF}), Names{});  // an empty list
+    EXPECT_EQ(MruListExNames(Bytes{}), Names{});
+    // Damaged lists: a repeated number, no end mark, an incomplete last number, data after the
+    // end mark.
+    EXPECT_EQ(MruListExNames(Bytes{3, 0, 0, 0, 3, 0, 0, 0, 0x78, 0x56, 0x34, 0x12, 9, 0}),
+              (Names{"3", "305419896"}));
+    EXPECT_EQ(MruListExNames(Bytes{1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 4, 0, 0, 0}), Names{"1"});
+    EXPECT_EQ(MruListExNames(Bytes{0xFE, 0xFF, 0xFF, 0xFF}), Names{"4294967294"});
+}
+
 TEST(MruListNames, TakesEachCharacterOnceInTheOrderItStands) {
     EXPECT_EQ(MruListNames("cba"), (Names{"c", "b", "a"}));
     EXPECT_EQ(MruListNames("abcab"), (Names{"a", "b", "c"}));

@@ -1,6 +1,8 @@
 // The Windows history washers against real keys and folders of the Wine prefix.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalogue/wash_object_types.h"
 #include "engine/size_text.h"
 #include "platform/registry.h"
@@ -20,9 +22,10 @@ namespace {
 
 const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 
-// The data size of a string value: UTF-16 with its terminator.
+// The size of a string value as the registry tells an ANSI program: characters and the
+// terminator, not the UTF-16 bytes stored.
 std::size_t StringSize(const std::string& ascii) {
-    return (ascii.size() + 1) * 2;
+    return ascii.size() + 1;
 }
 std::string SizeOf(const std::string& ascii) {
     return FormatSizeText(StringSize(ascii));
@@ -129,7 +132,7 @@ TEST(RunHistory, DeletesTheListedValuesInListOrderAndEmptiesTheList) {
                                    Progress("Deleting ", path + "a"),
                                    Progress("Clearing ", path + "MRUList"),
                                }));
-    const std::uint64_t bytes = 20 + 12 + 20 + 3;
+    const std::uint64_t bytes = 10 + 6 + 10 + 3;
     EXPECT_EQ(runs.test.testCount, 4u);
     EXPECT_EQ(runs.test.testBytes, bytes);
     EXPECT_EQ(runs.real.entries, "4/" + FormatSizeText(bytes));
@@ -151,7 +154,7 @@ TEST(RunHistory, TakesEachListedNameOnceAndSkipsMissingOnes) {
     WasherRunner runner;
     TwoRuns runs = TestThenWash(runner, wlitWin_Run_History, KeyState(key));
     EXPECT_EQ(runs.test.lines.size(), 3u);
-    EXPECT_EQ(runs.real.entries, "3/" + FormatSizeText(8 + 8 + 5));
+    EXPECT_EQ(runs.real.entries, "3/" + FormatSizeText(4 + 4 + 5));
     EXPECT_EQ(ValueText(key, "MRUList"), "");
 }
 
@@ -165,11 +168,12 @@ TEST(RunHistory, ListsNamedByCharactersBeyondAscii) {
     WasherRunner runner;
     TwoRuns runs = TestThenWash(runner, wlitWin_Run_History, KeyState(key));
     EXPECT_EQ(runs.test.lines.at(0),
-              "DEL HKCU\\" + kExplorer + "RunMRU\\\xC3\xA9 \"caf\xC3\xA9\" " + FormatSizeText(10));
+              "DEL HKCU\\" + kExplorer + "RunMRU\\\xC3\xA9 \"caf\xC3\xA9\" " + FormatSizeText(5));
     EXPECT_EQ(runs.test.lines.at(2), "CLR HKCU\\" + kExplorer +
                                          "RunMRU\\MRUList \"\xC3\xA9"
                                          "a\" 0.00 Kb");
-    EXPECT_EQ(runs.test.testBytes, 10u + 4u + 2u);  // the list counts two characters
+    // "café" is 4 bytes and its terminator to the ANSI side; the list counts two characters.
+    EXPECT_EQ(runs.test.testBytes, 5u + 2u + 2u);
     EXPECT_FALSE(key.HasValue("\xC3\xA9"));
     EXPECT_FALSE(key.HasValue("a"));
 }
@@ -230,7 +234,7 @@ TEST(OpenSaveHistory, WashesTheListOfEveryExtensionAndLeavesTheKeysOwnValues) {
     }
     EXPECT_EQ(runs.test.lines, expected);
     EXPECT_EQ(runs.real.lines.back().substr(0, 9), "Clearing ");
-    EXPECT_EQ(runs.real.entries, "5/" + FormatSizeText(18 + 18 + 2 + 22 + 1));
+    EXPECT_EQ(runs.real.entries, "5/" + FormatSizeText(9 + 9 + 2 + 11 + 1));
     EXPECT_EQ(ValueText(key, "keep"), "own value");
     EXPECT_EQ(ValueText(key, "MRUList", "txt"), "");
     EXPECT_EQ(ValueText(key, "MRUList", "*"), "");
@@ -264,7 +268,7 @@ TEST(SizeOnlyMruLists, ShowNoDataInTheTestRun) {
                                        "DEL " + path + "b " + SizeOf("LPT1:"),
                                        "CLR " + path + "MRUList \"ab\" 0.00 Kb",
                                    }));
-        EXPECT_EQ(runs.real.entries, "3/" + FormatSizeText(24 + 12 + 2));
+        EXPECT_EQ(runs.real.entries, "3/" + FormatSizeText(12 + 6 + 2));
         ExpectLogLine(runs.real.log, list.title, runs.real.entries);
         EXPECT_FALSE(key.HasValue("a"));
         EXPECT_FALSE(key.HasValue("b"));
@@ -286,11 +290,65 @@ TEST(DocumentHistory, WashesTheListAndTheRecentFolderButSparesDesktopIni) {
     });
     EXPECT_EQ(runs.test.lines.at(0), "DEL HKCU\\" + kExplorer + "RecentDocs\\a " + SizeOf("a.txt"));
     // The value, the list, two files and the emptied subfolder.
-    EXPECT_EQ(runs.real.entries, "5/" + FormatSizeText(12 + 1 + 4 + 2));
+    EXPECT_EQ(runs.real.entries, "5/" + FormatSizeText(6 + 1 + 4 + 2));
     EXPECT_FALSE(key.HasValue("a"));
     EXPECT_FALSE(recent.Exists("a.lnk"));
     EXPECT_FALSE(recent.Exists("old"));
     EXPECT_TRUE(recent.Exists("desktop.ini"));
+}
+
+namespace {
+
+// An "MRUListEx" list: 32-bit numbers, then the end mark.
+std::string ListEx(std::initializer_list<std::uint32_t> numbers) {
+    std::string bytes;
+    for (std::uint32_t n : numbers)
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes += static_cast<char>((n >> shift) & 0xFF);
+    return bytes + std::string(4, '\xFF');
+}
+
+}  // namespace
+
+// Windows XP and later keep RecentDocs, and a list per extension below it, as "MRUListEx"
+// lists of numbered binary values.
+TEST(DocumentHistory, EmptiesTheMruListExListsOfTheKeyAndItsExtensionSubkeys) {
+    ScopedRegistryKey key(RootKey::CurrentUser, kExplorer + "RecentDocs");
+    key.SetBinary("0", std::string(10, 'a'));
+    key.SetBinary("1", std::string(20, 'b'));
+    key.SetBinary("MRUListEx", ListEx({1, 0}));
+    key.SetBinary("0", std::string(7, 'c'), ".txt");
+    key.SetBinary("MRUListEx", ListEx({0}), ".txt");
+    key.SetBinary("3", std::string(5, 'd'), "Folder");
+    key.SetBinary("5", std::string(6, 'e'), "Folder");       // named by no list: stays
+    key.SetBinary("MRUListEx", ListEx({3, 4}), "Folder");  // 4 is missing
+    TempFolder recent;
+    ScopedShellFolder shell("Recent", recent.Path());
+    WasherRunner runner;
+    TwoRuns runs = TestThenWash(runner, wlitWin_Document_History, KeyState(key));
+    const std::string path = "HKCU\\" + kExplorer + "RecentDocs\\";
+    EXPECT_EQ(runs.test.lines, (Lines{
+                                   "DEL " + path + "1 " + FormatSizeText(20),
+                                   "DEL " + path + "0 " + FormatSizeText(10),
+                                   "CLR " + path + "MRUListEx " + FormatSizeText(8),
+                                   "DEL " + path + ".txt\\0 " + FormatSizeText(7),
+                                   "CLR " + path + ".txt\\MRUListEx " + FormatSizeText(4),
+                                   "DEL " + path + "Folder\\3 " + FormatSizeText(5),
+                                   "CLR " + path + "Folder\\MRUListEx " + FormatSizeText(8),
+                               }));
+    // Four values and three lists; each list counts the bytes it lost.
+    EXPECT_EQ(runs.real.count, 7u);
+    EXPECT_EQ(runs.real.bytes, 20u + 10 + 8 + 7 + 4 + 5 + 8);
+
+    // What is left, read key by key: every list holds its end mark alone.
+    const std::vector<std::uint8_t> endMark(4, 0xFF);
+    for (const std::string sub : {"", "\\.txt", "\\Folder"}) {
+        platform::RegistryKey opened = platform::RegistryKey::Open(key.Root(), key.Path() + sub);
+        std::vector<std::string> names = opened.ValueNames();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, sub == "\\Folder" ? (Lines{"5", "MRUListEx"}) : Lines{"MRUListEx"}) << sub;
+        EXPECT_EQ(opened.Read("MRUListEx")->data, endMark) << sub;
+    }
 }
 
 TEST(SearchHistories, WashTheMruListAndTheSearchAssistantKeys) {
@@ -437,7 +495,7 @@ TEST(ClearedValues, RegeditLastKeyAndStartMenuOrderAreEmptiedNotDeleted) {
                                       "\\LastKey \"My Computer\\HKEY_CURRENT_USER\" " +
                                       SizeOf("My Computer\\HKEY_CURRENT_USER")}));
     EXPECT_EQ(runs.test.entries, "1/0 Kb");  // a test run writes nothing, so no bytes
-    EXPECT_EQ(runs.real.entries, "1/" + FormatSizeText(60 - 2));
+    EXPECT_EQ(runs.real.entries, "1/" + FormatSizeText(30 - 1));
     EXPECT_TRUE(regedit.HasValue("LastKey"));
     EXPECT_EQ(ValueText(regedit, "LastKey"), "");
     EXPECT_EQ(ValueText(regedit, "LastKeyBackup"), "kept");
