@@ -10,6 +10,8 @@ ProtectedFolders SystemProtectedFolders() {
     result.Add(FullLongPath(platform::WindowsFolder()), "the Windows folder");
     result.Add(FullLongPath(platform::SystemFolder()), "the system folder");
     result.Add(FullLongPath(platform::SystemWow64Folder()), "the system folder");
+    // The 64-bit system folder as a 32-bit program reaches it ("Sysnative").
+    result.Add(FullLongPath(platform::NativeSystemFolder()), "the system folder");
     std::string profile = platform::UserProfileFolder();
     if (!profile.empty()) {
         profile = FullLongPath(profile);

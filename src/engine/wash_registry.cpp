@@ -32,16 +32,26 @@ bool CanBeCleared(const RegistryValue& value) {
            value.type == platform::reg_type::kBinary;
 }
 
+// The value emptied by its type: the empty text, 0, one zero byte.
+RegistryValue Emptied(const RegistryValue& value) {
+    RegistryValue empty;
+    empty.type = value.type;
+    if (value.IsString())
+        empty.data.assign(sizeof(wchar_t), 0);  // the terminator alone
+    else if (value.type == platform::reg_type::kDword)
+        empty.data.assign(4, 0);
+    else
+        empty.data.assign(1, 0);
+    return empty;
+}
+
 // Empties a value by its type; the size of what stays, or nothing when the write failed.
 std::optional<std::size_t> WriteEmptied(RegistryKey& key, const std::string& name,
                                         const RegistryValue& value) {
-    if (value.IsString())
-        return key.WriteString(name, "", value.type) ? std::optional<std::size_t>(2) : std::nullopt;
-    if (value.type == platform::reg_type::kDword)
-        return key.WriteDword(name, 0) ? std::optional<std::size_t>(4) : std::nullopt;
-    const std::uint8_t zero = 0;
-    return key.Write(name, platform::reg_type::kBinary, &zero, 1) ? std::optional<std::size_t>(1)
-                                                                  : std::nullopt;
+    RegistryValue empty = Emptied(value);
+    if (!key.Write(name, empty.type, empty.data.data(), empty.data.size()))
+        return std::nullopt;
+    return empty.Size();
 }
 
 // One WashRegistryKey call and its recursion over the subkeys.

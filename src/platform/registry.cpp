@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/system.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -29,6 +30,21 @@ std::string TrimTrailingBackslash(const std::string& path) {
 
 }  // namespace
 
+std::uint32_t RegistryAccess(RootKey root, std::uint32_t access, RegistryView view) {
+    const bool redirected = root == RootKey::LocalMachine || root == RootKey::ClassesRoot;
+    if (!redirected || !IsWow64())
+        return access;
+    if (view == RegistryView::Native)
+        return access | KEY_WOW64_64KEY;
+#ifdef _WIN64
+    // Only a test makes a 64-bit program pretend to be a 32-bit one: it is shown the 32-bit
+    // view that such a program gets.
+    return access | KEY_WOW64_32KEY;
+#else
+    return access;
+#endif
+}
+
 std::string RegistryValue::AsString() const {
     if (!IsString() || data.empty())
         return {};
@@ -38,6 +54,15 @@ std::string RegistryValue::AsString() const {
     if (end != std::wstring::npos)
         wide.resize(end);
     return WideToUtf8(wide);
+}
+
+std::size_t RegistryValue::Size() const {
+    if (!IsString() && type != reg_type::kMultiString)
+        return data.size();
+    std::wstring wide(data.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(wide.data(), data.data(), wide.size() * sizeof(wchar_t));
+    // An odd last byte is no character; it is still data.
+    return AnsiByteCount(wide) + data.size() % sizeof(wchar_t);
 }
 
 std::uint32_t RegistryValue::AsDword() const {
@@ -68,21 +93,25 @@ void RegistryKey::Close() {
     key_ = nullptr;
 }
 
-RegistryKey RegistryKey::Open(RootKey root, const std::string& path, std::uint32_t access) {
+RegistryKey RegistryKey::Open(RootKey root, const std::string& path, std::uint32_t access,
+                              RegistryView view) {
     RegistryKey key;
     HKEY opened = nullptr;
     std::wstring wide = Utf8ToWide(TrimTrailingBackslash(path));
-    if (RegOpenKeyExW(ToHkey(root), wide.c_str(), 0, access, &opened) == ERROR_SUCCESS)
+    if (RegOpenKeyExW(ToHkey(root), wide.c_str(), 0, RegistryAccess(root, access, view), &opened) ==
+        ERROR_SUCCESS)
         key.key_ = opened;
     return key;
 }
 
-RegistryKey RegistryKey::Create(RootKey root, const std::string& path, std::uint32_t access) {
+RegistryKey RegistryKey::Create(RootKey root, const std::string& path, std::uint32_t access,
+                                RegistryView view) {
     RegistryKey key;
     HKEY opened = nullptr;
     std::wstring wide = Utf8ToWide(TrimTrailingBackslash(path));
-    if (RegCreateKeyExW(ToHkey(root), wide.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-                        nullptr, &opened, nullptr) == ERROR_SUCCESS)
+    if (RegCreateKeyExW(ToHkey(root), wide.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        RegistryAccess(root, access, view), nullptr, &opened,
+                        nullptr) == ERROR_SUCCESS)
         key.key_ = opened;
     return key;
 }

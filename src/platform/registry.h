@@ -27,6 +27,14 @@ constexpr std::uint32_t kDword = 4;         // REG_DWORD
 constexpr std::uint32_t kMultiString = 7;   // REG_MULTI_SZ
 }  // namespace reg_type
 
+// The registry view a key is opened in. A 32-bit program on 64-bit Windows is shown the 32-bit
+// copies of HKLM\Software and HKCR (Wow6432Node); Windows keeps its own data in the 64-bit
+// view, which Native opens for such a program too. Elsewhere both are the same.
+enum class RegistryView { Default, Native };
+
+// The access rights asked of the system for a key of `root` in `view`.
+std::uint32_t RegistryAccess(RootKey root, std::uint32_t access, RegistryView view);
+
 struct RegistryValue {
     std::uint32_t type = reg_type::kNone;
     std::vector<std::uint8_t> data;  // as stored; strings are UTF-16 with their terminator
@@ -34,7 +42,10 @@ struct RegistryValue {
     bool IsString() const { return type == reg_type::kString || type == reg_type::kExpandString; }
     std::string AsString() const;   // UTF-8; empty unless a string type
     std::uint32_t AsDword() const;  // 0 unless a 4-byte integer
-    std::size_t Size() const { return data.size(); }
+    // The data size as the registry reports it to a program of the ANSI code page, the one the
+    // wash counters give: texts (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) in ANSI bytes with their
+    // terminators ("abc" is 4 bytes, not the 8 stored), every other type as stored.
+    std::size_t Size() const;
 };
 
 struct RegistryKeyInfo {
@@ -55,10 +66,12 @@ class RegistryKey {
 
     // Opens an existing key; the result is not open when the key does not exist.
     static RegistryKey Open(RootKey root, const std::string& path,
-                            std::uint32_t access = reg_access::kRead);
+                            std::uint32_t access = reg_access::kRead,
+                            RegistryView view = RegistryView::Default);
     // Opens the key, creating it and its missing parents.
     static RegistryKey Create(RootKey root, const std::string& path,
-                              std::uint32_t access = reg_access::kWrite);
+                              std::uint32_t access = reg_access::kWrite,
+                              RegistryView view = RegistryView::Default);
 
     bool IsOpen() const { return key_ != nullptr; }
     explicit operator bool() const { return IsOpen(); }

@@ -13,6 +13,22 @@ std::optional<PlatformId>& PlatformIdOverride() {
     return forced;
 }
 
+std::optional<bool>& Wow64Override() {
+    static std::optional<bool> forced;  // test seam only
+    return forced;
+}
+
+// IsWow64Process is looked up, not imported: Windows XP before Service Pack 2 lacks it.
+bool AskIsWow64() {
+    using IsWow64Function = BOOL(WINAPI*)(HANDLE, PBOOL);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto isWow64 = kernel ? reinterpret_cast<IsWow64Function>(
+                                reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")))
+                          : nullptr;
+    BOOL wow64 = FALSE;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
 std::string FolderFrom(UINT(WINAPI* get)(LPWSTR, UINT)) {
     wchar_t buffer[MAX_PATH + 1];
     UINT length = get(buffer, MAX_PATH);
@@ -40,6 +56,17 @@ void OverridePlatformIdForTests(std::optional<PlatformId> id) {
     PlatformIdOverride() = id;
 }
 
+bool IsWow64() {
+    if (Wow64Override())
+        return *Wow64Override();
+    static const bool wow64 = AskIsWow64();  // a process keeps its width
+    return wow64;
+}
+
+void OverrideWow64ForTests(std::optional<bool> wow64) {
+    Wow64Override() = wow64;
+}
+
 std::string ProgramFolder() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -61,6 +88,13 @@ std::string WindowsFolder() {
 }
 std::string SystemFolder() {
     return FolderFrom(GetSystemDirectoryW);
+}
+
+std::string NativeSystemFolder() {
+    if (!IsWow64())
+        return SystemFolder();
+    std::string windows = WindowsFolder();
+    return windows.empty() ? std::string() : windows + "Sysnative\\";
 }
 
 std::string TempFolder() {

@@ -28,4 +28,12 @@ std::string WideToUtf8(std::wstring_view wide) {
     return utf8;
 }
 
+std::size_t AnsiByteCount(std::wstring_view wide) {
+    if (wide.empty())
+        return 0;
+    const int size = static_cast<int>(wide.size());
+    int needed = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    return needed > 0 ? static_cast<std::size_t>(needed) : wide.size();
+}
+
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "platform/text.h"
 #include "washers/framed_washer.h"
 #include "washers/washer_rules.h"
 
@@ -61,9 +62,10 @@ void WashLogFiles(WashScope& scope) {
             return;
         DeleteFiles(scope, windows, step.mask, step.spared, false);
     }
+    // The logs of the 64-bit system folder, not of its 32-bit copy that Windows shows the
+    // 32-bit program on 64-bit Windows in its place.
     if (scope.KeepWashing())
-        DeleteFiles(scope, ResolveShellFolder(ShellFolderKind::ftSystem32) + "wbem\\logs\\", "*.*",
-                    "", true);
+        DeleteFiles(scope, platform::NativeSystemFolder() + "wbem\\logs\\", "*.*", "", true);
 }
 
 // The ".tmp" files of the Windows folder itself; folders so named and subfolders stay.
@@ -78,24 +80,23 @@ void WashClipboard(WashScope& scope) {
     // Nothing is counted: the row keeps 0/0.
 }
 
+// Windows' own settings, in the 64-bit view also for the 32-bit program on 64-bit Windows.
 RegistryKey OpenMachineKey(const std::string& path) {
-    return RegistryKey::Open(RootKey::LocalMachine, path,
-                             platform::reg_access::kQuerySetCreateEnum);
+    return RegistryKey::Open(RootKey::LocalMachine, path, platform::reg_access::kQuerySetCreateEnum,
+                             platform::RegistryView::Native);
 }
 
 const char kLastUserText[] = "Windows Last Logged On User";
 
-// Empties a stored user name. A name that is missing or already empty has nothing to clear:
-// the value is neither created nor counted.
+// Empties a stored user name: reported, written empty and counted as one entry with the
+// name's length, also when the name is already empty or missing (0 bytes then).
 void ClearUserName(WashScope& scope, const std::string& keyPath, const std::string& valueName) {
     RegistryKey key = OpenMachineKey(keyPath);
     if (!key)
         return;
     std::optional<platform::RegistryValue> value = key.Read(valueName);
     const std::string name = value ? value->AsString() : std::string();
-    if (name.empty())
-        return;
-    const std::size_t length = CharacterCount(name);
+    const std::size_t length = platform::AnsiByteCount(platform::Utf8ToWide(name));
     if (scope.Testing()) {
         scope.Report(WashActionKind::Clear,
                      std::string(kLastUserText) + " \"" + name + "\" " + FormatSizeText(length));

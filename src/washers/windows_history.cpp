@@ -53,7 +53,15 @@ void WashVisitedHistory(WashScope& scope) {
 }
 
 void WashDocumentHistory(WashScope& scope) {
-    Mru(scope, kExplorer + "RecentDocs", MruDataShown::SizeOnly);
+    const std::string recentDocs = kExplorer + "RecentDocs";
+    Mru(scope, recentDocs, MruDataShown::SizeOnly);
+    // Windows XP and later keep one more list per file extension (".txt", "Folder", ...).
+    for (const std::string& extension :
+         platform::RegistryKey::Open(RootKey::CurrentUser, recentDocs).SubkeyNames()) {
+        if (!scope.KeepWashing())
+            break;
+        Mru(scope, recentDocs + "\\" + extension, MruDataShown::SizeOnly);
+    }
     if (scope.KeepWashing())
         DeleteFiles(scope, ResolveShellFolder(ShellFolderKind::ftRecent), "*.*", "desktop.ini\r\n",
                     true);

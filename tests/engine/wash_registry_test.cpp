@@ -68,8 +68,9 @@ TEST_F(WashRegistryFixture, AWordWithAStarMatchesAnywhereWithoutTheStarOnlyTheNa
 }
 
 TEST_F(WashRegistryFixture, ClearingEmptiesByTypeAndATestRunCountsNoBytes) {
-    key.SetString("s", "hello");  // 12 bytes as stored (UTF-16 with terminator)
-    key.Open().WriteString("e", "%TEMP%", platform::reg_type::kExpandString);  // 14 bytes
+    // Texts count as an ANSI program is told their sizes: characters and the terminator.
+    key.SetString("s", "hello");                                               // 6 bytes
+    key.Open().WriteString("e", "%TEMP%", platform::reg_type::kExpandString);  // 7 bytes
     key.SetDword("d", 7);
     key.SetBinary("b", "abc");
     const char multi[] = "a\0b\0";  // left as it is: not counted
@@ -89,13 +90,13 @@ TEST_F(WashRegistryFixture, ClearingEmptiesByTypeAndATestRunCountsNoBytes) {
     ctx.TestRunning = false;
     WashCounters real = Wash("*", "", false, false, false);
     EXPECT_EQ(real.count, 4u);
-    EXPECT_EQ(real.bytes, (12u - 2) + (14 - 2) + (4 - 4) + (3 - 1));
+    EXPECT_EQ(real.bytes, (6u - 1) + (7 - 1) + (4 - 4) + (3 - 1));
     EXPECT_EQ(Read("s")->AsString(), "");
     EXPECT_EQ(Read("e")->type, platform::reg_type::kExpandString);
     EXPECT_EQ(Read("e")->AsString(), "");
     EXPECT_EQ(Read("d")->AsDword(), 0u);
     EXPECT_EQ(Read("b")->data, (std::vector<std::uint8_t>{0}));
-    EXPECT_EQ(Read("m")->Size(), sizeof multi);
+    EXPECT_EQ(Read("m")->data.size(), sizeof multi);
     EXPECT_EQ(view.progress.front().rfind("Clearing HKCU\\", 0), 0u);
 }
 
@@ -107,9 +108,9 @@ TEST_F(WashRegistryFixture, DeletesListTextNumberAndSize) {
     WashCounters test = Wash("*", "", false, false, true);
     const std::string root = "DEL HKCU\\" + path;
     EXPECT_EQ(std::set<std::string>(view.testLines.begin(), view.testLines.end()),
-              (std::set<std::string>{root + "s \"abc\" 0.01 Kb", root + "d \"42\" 0.00 Kb",
+              (std::set<std::string>{root + "s \"abc\" 0.00 Kb", root + "d \"42\" 0.00 Kb",
                                      root + "b 2 Kb"}));
-    EXPECT_EQ(test.bytes, 8u + 4 + 2048);
+    EXPECT_EQ(test.bytes, 4u + 4 + 2048);  // "abc" is 4 bytes to the registry's ANSI side
     EXPECT_EQ(ValueNames().size(), 3u);
 }
 
@@ -135,7 +136,7 @@ TEST_F(WashRegistryFixture, EmptiedSubkeysGoAKeyHoldingASparedValueStays) {
     ctx.TestRunning = false;
     WashCounters real = Wash("*", "KeepMe", true, true, true);
     EXPECT_EQ(real.count, 4u);  // v1, a1, x, b1; removed keys are not counted
-    EXPECT_EQ(real.bytes, 4u + 6 + 4 + 8);
+    EXPECT_EQ(real.bytes, 2u + 3 + 4 + 4);
     EXPECT_EQ(test.count, real.count);
     EXPECT_EQ(test.bytes, real.bytes);
     EXPECT_FALSE(key.HasSubkey("A"));

@@ -1,6 +1,10 @@
 #include "platform/registry.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
+
+#include "platform/system.h"
 
 #include "support/scoped_registry_key.h"
 
@@ -69,4 +73,67 @@ TEST(Registry, RootKeysReachTheirHives) {
     EXPECT_TRUE(platform::RegistryKeyOpens(RootKey::LocalMachine, "Software\\Microsoft"));
     EXPECT_TRUE(platform::RegistryKeyOpens(RootKey::ClassesRoot, "CLSID"));
     EXPECT_TRUE(platform::RegistryKeyOpens(RootKey::Users, ".Default"));
+}
+
+// The sizes the wash counts are the ones the registry gives an ANSI program, asked here with
+// RegQueryValueExA itself: "abc" is 4 bytes, not the 8 that UTF-16 stores.
+TEST(Registry, SizesAreTheOnesAnAnsiProgramIsTold) {
+    ScopedRegistryKey scratch;
+    scratch.SetString("abc", "abc");
+    scratch.SetString("empty", "");
+    scratch.SetString("accents", "gr\xc3\xbc\xc3\x9f\x65");   // in the ANSI page: one byte each
+    scratch.SetString("beyond", "\xe6\x97\xa5\xe6\x9c\xac");  // outside it: one "?" each
+    scratch.Open().WriteString("expand", "%TEMP%\\x", platform::reg_type::kExpandString);
+    const char multi[] = "a\0bc\0";  // two texts and the closing terminator
+    std::wstring wideMulti(L"a\0bc\0\0", 6);
+    scratch.Open().Write("multi", platform::reg_type::kMultiString, wideMulti.data(),
+                         wideMulti.size() * sizeof(wchar_t));
+    scratch.SetDword("number", 7);
+    scratch.SetBinary("blob", std::string("\x00\x01\x02", 3));
+
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, scratch.Path().c_str(), 0, KEY_READ, &raw),
+              ERROR_SUCCESS);
+    RegistryKey key = scratch.Open();
+    for (const char* name :
+         {"abc", "empty", "accents", "beyond", "expand", "multi", "number", "blob"}) {
+        DWORD ansiSize = 0;
+        ASSERT_EQ(RegQueryValueExA(raw, name, nullptr, nullptr, nullptr, &ansiSize), ERROR_SUCCESS);
+        EXPECT_EQ(key.Read(name)->Size(), ansiSize) << name;
+    }
+    RegCloseKey(raw);
+    EXPECT_EQ(key.Read("abc")->Size(), 4u);
+    EXPECT_EQ(key.Read("abc")->data.size(), 8u);
+    EXPECT_EQ(key.Read("empty")->Size(), 1u);
+    EXPECT_EQ(key.Read("multi")->Size(), sizeof multi);
+    EXPECT_EQ(key.Read("number")->Size(), 4u);
+}
+
+// A 32-bit program on 64-bit Windows asks for the 64-bit view of HKLM and HKCR where Windows
+// keeps its own data, and only there.
+TEST(Registry, TheNativeViewIsAskedForOnlyWhereWindowsRedirects) {
+    using platform::RegistryAccess;
+    using platform::RegistryView;
+    const std::uint32_t read = platform::reg_access::kRead;
+    struct Wow64Scope {
+        explicit Wow64Scope(bool wow64) { platform::OverrideWow64ForTests(wow64); }
+        ~Wow64Scope() { platform::OverrideWow64ForTests(std::nullopt); }
+    };
+    {
+        Wow64Scope redirected(true);
+        EXPECT_EQ(RegistryAccess(RootKey::LocalMachine, read, RegistryView::Native),
+                  read | KEY_WOW64_64KEY);
+        EXPECT_EQ(RegistryAccess(RootKey::ClassesRoot, read, RegistryView::Native),
+                  read | KEY_WOW64_64KEY);
+        EXPECT_EQ(RegistryAccess(RootKey::CurrentUser, read, RegistryView::Native), read);
+        EXPECT_EQ(RegistryAccess(RootKey::Users, read, RegistryView::Native), read);
+        EXPECT_EQ(
+            RegistryAccess(RootKey::LocalMachine, read, RegistryView::Default) & KEY_WOW64_64KEY,
+            0u);
+        EXPECT_TRUE(RegistryKey::Open(RootKey::LocalMachine, "Software\\Microsoft", read,
+                                      RegistryView::Native));
+    }
+    Wow64Scope native(false);
+    EXPECT_EQ(RegistryAccess(RootKey::LocalMachine, read, RegistryView::Native), read);
+    EXPECT_EQ(RegistryAccess(RootKey::LocalMachine, read, RegistryView::Default), read);
 }

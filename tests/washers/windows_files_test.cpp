@@ -1,5 +1,7 @@
 // The Windows file and system washers against real files in the prefix's Windows folder and
 // real keys of its registry. Every file a test puts into the Windows folder goes again.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "catalogue/wash_object_types.h"
@@ -7,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "platform/text.h"
 #include "support/scoped_registry_key.h"
 #include "washers/washer_harness.h"
 
@@ -175,15 +178,36 @@ TEST(LastLoggedOnUser, ClearsTheNameAndHidesItOnWindowsNt) {
     EXPECT_EQ(hide.Dword(), 1u);
 }
 
-TEST(LastLoggedOnUser, AMissingNameIsNeitherCreatedNorCounted) {
+// An empty or missing name is still the name that is cleared: one entry of 0 bytes.
+TEST(LastLoggedOnUser, AnEmptyOrMissingNameIsStillClearedAndCountedAsOneEntry) {
     ScopedRegistryValue name(RootKey::LocalMachine, kWinlogon, "DefaultUserName");
     ScopedRegistryValue hide(RootKey::LocalMachine, kPolicies, "DontDisplayLastUserName");
+    name.SetString("");
+    WasherRunner runner;
+    TwoRuns runs = TestThenWash(runner, wlitWin_Last_Logged_On_User, [&] {
+        return name.String().value_or("-") + std::to_string(hide.Dword().value_or(9));
+    });
+    EXPECT_EQ(runs.test.lines.at(0), "CLR Windows Last Logged On User \"\" 0 Kb");
+    EXPECT_EQ(runs.test.testCount, 2u);
+    EXPECT_EQ(runs.real.count, 2u);
+    EXPECT_EQ(runs.real.bytes, 4u);  // the name 0, the setting 4
+
     name.Remove();
+    WashOutcome real = runner.Run(wlitWin_Last_Logged_On_User, false);
+    EXPECT_EQ(real.count, 2u);
+    EXPECT_EQ(real.bytes, 4u);
+    EXPECT_EQ(name.String(), "");  // written as the empty name
+    EXPECT_EQ(hide.Dword(), 1u);
+}
+
+// The Windows 9x name too.
+TEST(LastLoggedOnUser, AnEmptyLogonNameOnWindows9xIsOneEntry) {
+    PlatformIdScope windows9x(platform::PlatformId::Windows9x);
+    ScopedRegistryKey logon(RootKey::LocalMachine, "Network\\Logon");
     WasherRunner runner;
     WashOutcome real = runner.Run(wlitWin_Last_Logged_On_User, false);
-    EXPECT_EQ(real.entries, "1/0.00 Kb");  // only the setting
-    EXPECT_FALSE(name.String());
-    EXPECT_EQ(hide.Dword(), 1u);
+    EXPECT_EQ(real.entries, "1/0 Kb");
+    EXPECT_EQ(logon.Open().Read("Username")->AsString(), "");
 }
 
 TEST(LastLoggedOnUser, ClearsTheLogonNameOnWindows9x) {
@@ -231,4 +255,110 @@ TEST(SwapFile, AsksWindowsToClearItAndCountsItsSize) {
     EXPECT_EQ(runs.test.entries, "1/0 Kb");
     EXPECT_EQ(runs.real.log.substr(8), " Washing: Windows Swap File {1/0 Kb}\r\n");
     EXPECT_EQ(clear.Dword(), 1u);
+}
+
+namespace {
+
+// The 32-bit program on 64-bit Windows, as far as the program asks. In this 64-bit test
+// program the platform then shows the default view of HKLM as such a program sees it (the
+// 32-bit copy), so the test sees where a wash would go without the 64-bit view.
+struct Wow64Scope {
+    Wow64Scope() { platform::OverrideWow64ForTests(true); }
+    ~Wow64Scope() { platform::OverrideWow64ForTests(std::nullopt); }
+};
+
+// A text value of HKLM read (and written) straight in one registry view (KEY_WOW64_64KEY or
+// KEY_WOW64_32KEY); a value it wrote is removed afterwards.
+class ViewValue {
+  public:
+    ViewValue(REGSAM view, const std::string& path, const std::string& name)
+        : view_(view), path_(platform::Utf8ToWide(path)), name_(platform::Utf8ToWide(name)) {}
+    ~ViewValue() {
+        if (!written_)
+            return;
+        if (HKEY key = Open(KEY_SET_VALUE)) {
+            RegDeleteValueW(key, name_.c_str());
+            RegCloseKey(key);
+        }
+    }
+    void Set(const std::string& text) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
+                                  KEY_SET_VALUE | view_, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        std::wstring wide = platform::Utf8ToWide(text);
+        RegSetValueExW(key, name_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                       static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+        written_ = true;
+    }
+    std::string Get() const {
+        wchar_t text[256] = {};
+        DWORD size = sizeof text - sizeof(wchar_t);
+        HKEY key = Open(KEY_QUERY_VALUE);
+        LONG rc = key ? RegQueryValueExW(key, name_.c_str(), nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(text), &size)
+                      : ERROR_FILE_NOT_FOUND;
+        if (key)
+            RegCloseKey(key);
+        return rc == ERROR_SUCCESS ? platform::WideToUtf8(text) : "(missing)";
+    }
+
+  private:
+    HKEY Open(REGSAM access) const {
+        HKEY key = nullptr;
+        return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path_.c_str(), 0, access | view_, &key) ==
+                       ERROR_SUCCESS
+                   ? key
+                   : nullptr;
+    }
+    REGSAM view_;
+    std::wstring path_, name_;
+    bool written_ = false;
+};
+
+}  // namespace
+
+// Windows keeps the last user's name in the 64-bit view; the 32-bit copy a 32-bit program is
+// shown in its place is not the one Windows reads.
+TEST(Wow64, TheLastUserNameIsClearedInThe64BitView) {
+    ScopedRegistryValue name(RootKey::LocalMachine, kWinlogon, "DefaultUserName");
+    ScopedRegistryValue hide(RootKey::LocalMachine, kPolicies, "DontDisplayLastUserName");
+    ViewValue native(KEY_WOW64_64KEY, kWinlogon, "DefaultUserName");
+    ViewValue copy(KEY_WOW64_32KEY, kWinlogon, "DefaultUserName");
+    name.SetString("alice");
+    copy.Set("copy");
+    ASSERT_EQ(copy.Get(), "copy");
+    ASSERT_EQ(native.Get(), "alice") << "the two views are one here";
+    WasherRunner runner;
+    {
+        Wow64Scope wow64;
+        WashOutcome test = runner.Run(wlitWin_Last_Logged_On_User, true);
+        EXPECT_EQ(test.lines.at(0), "CLR Windows Last Logged On User \"alice\" 0.00 Kb");
+        WashOutcome real = runner.Run(wlitWin_Last_Logged_On_User, false);
+        EXPECT_EQ(real.count, 2u);
+        EXPECT_EQ(real.bytes, 5u + 4u);
+    }
+    EXPECT_EQ(native.Get(), "");
+    EXPECT_EQ(copy.Get(), "copy");
+    EXPECT_EQ(hide.Dword(), 1u);
+}
+
+// The 32-bit program reaches the 64-bit system folder as "Sysnative"; "system32" would be its
+// 32-bit copy. Here both are real folders of the prefix, so the test sees which one is washed.
+TEST(Wow64, TheSystemLogsAreWashedInThe64BitSystemFolder) {
+    const std::string sysnative = Windows() + "Sysnative\\wbem\\logs\\";
+    const std::string system32 = platform::SystemFolder() + "wbem\\logs\\";
+    ScopedFiles files;
+    files.AddFile(sysnative + "native.log", "1234");
+    files.AddFile(system32 + "copy.log", "12");
+    WasherRunner runner;
+    {
+        Wow64Scope wow64;
+        EXPECT_EQ(platform::NativeSystemFolder(), Windows() + "Sysnative\\");
+        runner.Run(wlitWin_Log_Files, false);
+    }
+    EXPECT_FALSE(platform::PathExists(sysnative + "native.log"));
+    EXPECT_TRUE(platform::PathExists(system32 + "copy.log"));
+    EXPECT_EQ(platform::NativeSystemFolder(), platform::SystemFolder());
 }
