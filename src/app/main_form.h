@@ -77,6 +77,7 @@ class TMainForm : public ui::Window,
     std::string ActivePageName() const;
     TTidewellTestWindow* TestWindow() { return testWindow_.get(); }
     bool TrayIconShown() const { return trayIconShown_; }
+    int TrayIconFrame() const { return sunListTag_; }  // the SunList image in the tray
     // Messages taken from the queue so far (the idle benchmark asks for it with the registered
     // message "TidewellMessageCount").
     unsigned long MessagesTaken() const { return messagesTaken_; }
