@@ -46,7 +46,7 @@ void WriteLog(const std::string& programFolder, const std::vector<std::string>& 
 
 TaskRunResult RunTaskFile(const std::string& taskFile, const std::string& programFolder) {
     const RunnerSettings settings = ReadSettings(programFolder);
-    const std::vector<std::string> folders = IEStoreFolders();
+    const ContainedFolders folders(IEStoreFolders());
     std::vector<std::string> lines = LoadTaskFile(taskFile);
     RemoveTaskFileHeader(lines);
     TaskRunResult result;

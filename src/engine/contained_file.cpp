@@ -38,18 +38,25 @@ class Watch : public ShredObserver {
 
 }  // namespace
 
-std::string ContainedFileRefusal(const std::string& path, const std::vector<std::string>& folders) {
-    const std::string full = platform::FullLongPath(path);
+ContainedFolders::ContainedFolders(const std::vector<std::string>& folders) {
     const ProtectedFolders protectedFolders = SystemProtectedFolders();
-    bool inside = false;
     for (const std::string& folder : folders) {
         std::string canonical = platform::WithTrailingBackslash(platform::FullLongPath(folder));
-        if (!ProtectedFolderReason(protectedFolders, canonical).empty())
-            continue;  // a shell folder that points at a protected place owns nothing
-        if (PathLiesUnder(full, canonical))
-            inside = true;
+        if (ProtectedFolderReason(protectedFolders, canonical).empty())
+            folders_.push_back(std::move(canonical));
     }
-    if (!inside)
+}
+
+bool ContainedFolders::Contain(const std::string& fullPath) const {
+    for (const std::string& folder : folders_)
+        if (PathLiesUnder(fullPath, folder))
+            return true;
+    return false;
+}
+
+std::string ContainedFileRefusal(const std::string& path, const ContainedFolders& folders) {
+    const std::string full = platform::FullLongPath(path);
+    if (!folders.Contain(full))
         return "it lies outside the folders it may be destroyed in";
     std::string link = LinkOnTheWay(platform::WithoutTrailingBackslash(full));
     if (!link.empty())
@@ -60,7 +67,7 @@ std::string ContainedFileRefusal(const std::string& path, const std::vector<std:
     return "";
 }
 
-ContainedShred ShredContainedFile(const std::string& path, const std::vector<std::string>& folders,
+ContainedShred ShredContainedFile(const std::string& path, const ContainedFolders& folders,
                                   const ShredSettings& settings, std::string& note) {
     note = ContainedFileRefusal(path, folders);
     if (!note.empty())
@@ -77,8 +84,7 @@ ContainedShred ShredContainedFile(const std::string& path, const std::vector<std
     return ContainedShred::Destroyed;
 }
 
-bool WashContainedFile(WashScope& scope, const std::string& path,
-                       const std::vector<std::string>& folders) {
+bool WashContainedFile(WashScope& scope, const std::string& path, const ContainedFolders& folders) {
     if (scope.Testing())
         return false;
     std::string note;

@@ -14,9 +14,20 @@
 // names (":") or wildcards.
 bool PathLiesUnder(const std::string& path, const std::string& folder);
 
+// The folders a store owns, in their full long form, prepared once for a walk: a folder that is
+// itself a protected place (a drive root, the Windows folder, a profile) owns nothing.
+class ContainedFolders {
+  public:
+    explicit ContainedFolders(const std::vector<std::string>& folders);
+    bool Contain(const std::string& fullPath) const;
+
+  private:
+    std::vector<std::string> folders_;
+};
+
 // Why `path` may not be destroyed, or "" when it may: it must be an existing file (no folder,
 // no link) below one of `folders` with no link on its way.
-std::string ContainedFileRefusal(const std::string& path, const std::vector<std::string>& folders);
+std::string ContainedFileRefusal(const std::string& path, const ContainedFolders& folders);
 
 // The first link (junction, symbolic link) on the way from the drive root to `path`, the path
 // itself included, or "" when there is none.
@@ -25,10 +36,9 @@ std::string LinkOnTheWay(const std::string& path);
 enum class ContainedShred { Destroyed, Missing, Refused, Failed };
 // Destroys the file by `settings` when ContainedFileRefusal allows it. `note` says why it was
 // refused, why it failed, or that its contents could not be overwritten.
-ContainedShred ShredContainedFile(const std::string& path, const std::vector<std::string>& folders,
+ContainedShred ShredContainedFile(const std::string& path, const ContainedFolders& folders,
                                   const ShredSettings& settings, std::string& note);
 
 // The same inside a washer: a refusal or a missed overwrite goes to the activity log. Does
 // nothing in a test run. True when the file was destroyed.
-bool WashContainedFile(WashScope& scope, const std::string& path,
-                       const std::vector<std::string>& folders);
+bool WashContainedFile(WashScope& scope, const std::string& path, const ContainedFolders& folders);

@@ -72,7 +72,7 @@ class CacheWalk {
 
     WashScope& scope_;
     const std::vector<std::string>* accepted_;
-    const std::vector<std::string> folders_;
+    const ContainedFolders folders_;
     std::string countedNames_;
 };
 

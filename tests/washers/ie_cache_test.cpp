@@ -208,7 +208,7 @@ TEST(ContainedFile, AFileOutsideItsFoldersOrBehindALinkIsLeftAloneAndLogged) {
                                             cache.Path() + "Content.IE5\\link");
     ASSERT_TRUE(link.Made());
     const std::string throughLink = cache.Path() + "Content.IE5\\link\\page[2].htm";
-    const std::vector<std::string> folders{cache.Path()};
+    const ContainedFolders folders({cache.Path()});
     EXPECT_EQ(ContainedFileRefusal(inside, folders), "");
     EXPECT_NE(ContainedFileRefusal(outside, folders), "");
     EXPECT_NE(
@@ -217,7 +217,8 @@ TEST(ContainedFile, AFileOutsideItsFoldersOrBehindALinkIsLeftAloneAndLogged) {
                              folders),
         "");
     EXPECT_NE(ContainedFileRefusal(throughLink, folders).find("link"), std::string::npos);
-    EXPECT_NE(ContainedFileRefusal(inside, {"C:\\"}), "") << "a drive root owns nothing";
+    EXPECT_NE(ContainedFileRefusal(inside, ContainedFolders({"C:\\"})), "")
+        << "a drive root owns nothing";
 
     WasherRunner runner;
     runner.ctx.TestRunning = false;
