@@ -69,6 +69,7 @@ class TMainForm : public ui::Window,
     WashContext& Context() { return ctx_; }
     Catalogue& Objects() { return catalogue_; }
     const ui::Fonts& GetFonts() const { return fonts_; }
+    const ui::SkinLook& Look() const { return look_; }
     ui::SkinButton::Pictures ButtonPictures() const;
     const Skin& GetSkin() const { return skin_; }
     HBRUSH BackdropBrush() const { return backdropBrush_.Get(); }

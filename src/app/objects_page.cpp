@@ -46,6 +46,7 @@ void ObjectsPage::CreateControls() {
                   {ids::SelectAllActiveXListItemsBtn, ids::DeselectAllActiveXListItemsBtn});
     CreateListTab(3, ids::MailBoxesListLbl, ids::MailBoxesWarningLbl, ids::MailBoxesList,
                   {ids::SelectAllMailBoxesListItemsBtn, ids::DeselectAllMailBoxesListItemsBtn});
+    mailBoxes_.SetList(Control(ids::MailBoxesList));
     CreateListTab(4, ids::StartupMonitorListLbl, ids::StartupMonitorWarningLbl,
                   ids::StartupMonitorList, {ids::DeleteStartupMonitorListItemBtn});
     ShowTab(ObjectsTab::WashObjects);
@@ -133,6 +134,12 @@ void ObjectsPage::OnCommand(int id, int code, HWND) {
         case ids::RunTestBtn:
             form_.RunTestBtnClick();
             break;
+        case ids::SelectAllMailBoxesListItemsBtn:
+            mailBoxes_.SelectAllMailBoxesListItemsBtnClick();
+            break;
+        case ids::DeselectAllMailBoxesListItemsBtn:
+            mailBoxes_.DeselectAllMailBoxesListItemsBtnClick();
+            break;
         default:
             break;  // the other tabs' buttons arrive with their lists
     }
@@ -150,6 +157,11 @@ LRESULT ObjectsPage::OnNotify(const NMHDR& header, bool& handled) {
     }
     if (header.idFrom == static_cast<UINT_PTR>(ids::WashingList))
         return OnWashingListNotify(header, handled);
+    if (header.idFrom == static_cast<UINT_PTR>(ids::MailBoxesList)) {
+        LRESULT result = 0;
+        handled = mailBoxes_.OnListNotify(header, result);
+        return result;
+    }
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "app/mail_boxes_tab.h"
 #include "app/page.h"
 #include "catalogue/catalogue_view.h"
 
@@ -15,7 +16,7 @@ class ObjectsPage : public Page {
   public:
     static constexpr int kTabCount = 5;
 
-    explicit ObjectsPage(TMainForm& form) : Page(form, "Objects") {}
+    explicit ObjectsPage(TMainForm& form) : Page(form, "Objects"), mailBoxes_(form) {}
 
     HWND WashingList() const { return Control(ids::WashingList); }
     void AppendRow(const std::string& caption, bool checked);
@@ -34,7 +35,7 @@ class ObjectsPage : public Page {
     // The tabs' own handlers; they fill their lists.
     void CookiesPageClick() {}
     void ActiveXPageClick() {}
-    void MailBoxesPageClick() {}
+    void MailBoxesPageClick() { mailBoxes_.MailBoxesPageClick(); }
     void StartupMonitorPageClick() {}
 
   protected:
@@ -57,4 +58,5 @@ class ObjectsPage : public Page {
     std::array<std::vector<HWND>, kTabCount> tabControls_;
     bool settingChecks_ = false;  // check marks set by the program, not clicked
     ui::UniqueBrush tabBrush_;
+    MailBoxesTab mailBoxes_;
 };
