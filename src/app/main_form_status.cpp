@@ -13,6 +13,7 @@
 #include "app/vanish_page.h"
 #include "app/wash_page.h"
 #include "engine/wash_levels.h"
+#include "platform/locale.h"
 
 namespace {
 constexpr double kMillisecondsPerDay = 86400000.0;
@@ -101,8 +102,9 @@ void TMainForm::UpdateStatus(int senderId) {
     if (activePage_ != PageIndex::Objects && !ctx_.TestRunning && testWindow_ &&
         testWindow_->Exists())
         testWindow_->Destroy();
-    washPage_->SetLastWash(
-        LastWashText(ctx_.LastWashTime, ctx_.Opts.LngID, Text(text_ids::NotAvailable)));
+    washPage_->SetLastWash(LastWashText(ctx_.LastWashTime, ctx_.Opts.LngID,
+                                        Text(text_ids::NotAvailable),
+                                        platform::LocaleMonthNames()));
 
     int row = objectsPage_->SelectedRow();
     bool userObject = row >= 0 && static_cast<std::size_t>(row) < catalogue_.Items.size() &&

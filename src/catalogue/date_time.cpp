@@ -33,10 +33,6 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
 
 const long long kEpochOffsetDays = DaysFromCivil(1899, 12, 30);  // days from 1970 to 1899-12-30
 
-const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
-                                     "May",       "June",     "July",     "August",
-                                     "September", "October",  "November", "December"};
-
 std::string TwoDigits(int value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02d", value);
@@ -104,7 +100,14 @@ double TimeOfDayFraction(TDateTime value) {
     return value - std::floor(value);
 }
 
-std::string FormatDateTime(const std::string& pattern, TDateTime value) {
+const MonthNames& EnglishMonthNames() {
+    static const MonthNames names = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
+    return names;
+}
+
+std::string FormatDateTime(const std::string& pattern, TDateTime value, const MonthNames& months) {
     const CivilDateTime c = DecodeDateTime(value);
     std::string out;
     bool afterHour = false;  // "mm" right after an hour means minutes
@@ -113,7 +116,7 @@ std::string FormatDateTime(const std::string& pattern, TDateTime value) {
             out += std::to_string(c.year);
             i += 4;
         } else if (StartsWith(pattern, i, "mmmm")) {
-            out += kMonthNames[c.month - 1];
+            out += months[static_cast<std::size_t>(c.month - 1)];
             i += 4;
         } else if (StartsWith(pattern, i, "mm")) {
             out += TwoDigits(afterHour ? c.minute : c.month);

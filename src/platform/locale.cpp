@@ -120,6 +120,19 @@ std::string LocaleDateTimeText(double dateTime) {
     return date + " " + time;
 }
 
+std::array<std::string, 12> LocaleMonthNames() {
+    std::array<std::string, 12> months;
+    const LCID locale = GetThreadLocale();  // the user's, unless the program chose another
+    for (int i = 0; i < 12; ++i) {
+        wchar_t name[80];
+        int length = GetLocaleInfoW(locale, LOCALE_SMONTHNAME1 + i, name, 80);
+        if (length > 0)
+            months[static_cast<std::size_t>(i)] =
+                WideToUtf8(std::wstring_view(name, static_cast<std::size_t>(length - 1)));
+    }
+    return months;
+}
+
 std::optional<double> ParseLocaleShortDate(const std::string& text) {
     auto fields = Parse(text, ShortDatePicture());
     if (!fields)

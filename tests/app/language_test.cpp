@@ -11,12 +11,27 @@
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/system.h"
+#include "platform/locale.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
 #include "ui/message_dlg_box.h"
 
 namespace {
+
+// Every caption the Go button is given, in order.
+struct GoCaptions {
+    static HWND go;
+    static std::vector<std::string> set;
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->hwnd == go && call->message == WM_SETTEXT)
+            set.push_back(platform::WideToUtf8(reinterpret_cast<const wchar_t*>(call->lParam)));
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+HWND GoCaptions::go = nullptr;
+std::vector<std::string> GoCaptions::set;
 
 class LanguageTest : public ::testing::Test {
   protected:
@@ -176,6 +191,58 @@ TEST_F(LanguageTest, ChoosingAnotherLanguageReloadsEveryTextAndKeepsTheChoice) {
     EXPECT_EQ(platform::ReadIniString(folder.Path() + "tidewell.ini",
                                       CurrentUserSectionPrefix() + ".Options", "LngID", ""),
               "49");
+}
+
+// The texts 530 and 531 of the language file itself on the real Go button: "Stopp!" while
+// the run goes on, "Los.." again after it, in German.
+TEST_F(LanguageTest, TheGoButtonShowsTheLanguagesStopAndGoTexts) {
+    HWND list = Control(ids::PageOptions, ids::LanguageList);
+    for (int i = 0; i < ui::ComboCount(list); ++i)
+        if (ui::ComboItemText(list, i) == "Deutsch")
+            ui::SetComboSelection(list, i);
+    SendMessageW(GetDlgItem(form->Handle(), ids::PageOptions), WM_COMMAND,
+                 MAKEWPARAM(ids::LanguageList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    const std::string go = GetLangText(530, kMainFormName, {language, 49}, "");
+    const std::string stop = GetLangText(531, kMainFormName, {language, 49}, "");
+    ASSERT_NE(go, "");
+    ASSERT_NE(go, "Go..") << "not translated";
+    ASSERT_NE(stop, "Stop!") << "not translated";
+
+    form->DeselectAllWashingListItemsBtnClick();
+    ui::SetListRowChecked(Control(ids::PageObjects, ids::WashingList), wlitOpera_Cache, true);
+    GoCaptions::go = Control(ids::PageTidewell, ids::ScrubAndGoBtn);
+    GoCaptions::set.clear();
+    EXPECT_EQ(ui::GetText(GoCaptions::go), go);
+    HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, &GoCaptions::Watch, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    SendMessageW(GetParent(GoCaptions::go), WM_COMMAND, MAKEWPARAM(ids::ScrubAndGoBtn, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GoCaptions::go));
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(GoCaptions::set, (std::vector<std::string>{stop, go}));
+    EXPECT_EQ(ui::GetText(GoCaptions::go), go);
+}
+
+// The last-wash label names the month as the locale does, here Dutch ("maart"), whatever the
+// language of the program's texts.
+TEST(LastWashLabel, NamesTheMonthInTheLocalesLanguage) {
+    const LCID before = GetThreadLocale();
+    ASSERT_TRUE(SetThreadLocale(MAKELCID(MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH), SORT_DEFAULT)));
+    EXPECT_EQ(platform::LocaleMonthNames()[2], "maart");
+    testing_support::TempFolder folder;
+    StartupFlags flags;
+    {
+        TMainForm form(flags, SettingsFilesIn(folder.Path()));
+        ASSERT_TRUE(form.Create());
+        form.Context().LastWashTime = EncodeDateTime({2026, 3, 7, 9, 5, 2});
+        form.UpdateStatus(0);
+        HWND page = GetDlgItem(form.Handle(), ids::PageTidewell);
+        EXPECT_EQ(ui::GetText(GetDlgItem(page, ids::LastWashTimeLbl)), "maart, 07 2026 09:05:02");
+    }
+    SetThreadLocale(before);
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
 }
 
 }  // namespace

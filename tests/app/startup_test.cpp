@@ -80,8 +80,9 @@ TEST(UninstallStringTest, EmptyTextDoesNothing) {
 }
 
 TEST(LastWashTextTest, NeverWashedMonthFirstOrDayFirstForDutch) {
-    EXPECT_EQ(LastWashText(0, 44, "N/A"), "N/A");
-    EXPECT_EQ(LastWashText(0, 31, "n.v.t."), "n.v.t.");
+    const MonthNames& english = EnglishMonthNames();
+    EXPECT_EQ(LastWashText(0, 44, "N/A", english), "N/A");
+    EXPECT_EQ(LastWashText(0, 31, "n.v.t.", english), "n.v.t.");
     CivilDateTime c;
     c.year = 2026;
     c.month = 3;
@@ -90,9 +91,15 @@ TEST(LastWashTextTest, NeverWashedMonthFirstOrDayFirstForDutch) {
     c.minute = 5;
     c.second = 2;
     TDateTime t = EncodeDateTime(c);
-    EXPECT_EQ(LastWashText(t, 44, "N/A"), "March, 07 2026 09:05:02");
-    EXPECT_EQ(LastWashText(t, 49, "N/A"), "March, 07 2026 09:05:02");
-    EXPECT_EQ(LastWashText(t, 31, "N/A"), "07 March, 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 44, "N/A", english), "March, 07 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 49, "N/A", english), "March, 07 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 31, "N/A", english), "07 March, 2026 09:05:02");
+    // The month is the locale's, whatever the language of the texts.
+    const MonthNames dutch = {"januari",   "februari", "maart",    "april",
+                              "mei",       "juni",     "juli",     "augustus",
+                              "september", "oktober",  "november", "december"};
+    EXPECT_EQ(LastWashText(t, 31, "N/A", dutch), "07 maart, 2026 09:05:02");
+    EXPECT_EQ(LastWashText(t, 44, "N/A", dutch), "maart, 07 2026 09:05:02");
 }
 
 }  // namespace
