@@ -340,6 +340,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_QUERYENDSESSION:
             return OnQueryEndSession(wParam, lParam);
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
+            return 0;
         case WM_HOTKEY:
             HotKeyAction(static_cast<int>(wParam));
             return 0;

@@ -231,6 +231,7 @@ class TMainForm : public ui::Window,
     void OnTrayMessage(LPARAM mouseMessage);
     void OnHookMouse(WPARAM mouseMessage);
     LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+    void OnEndSession(bool sessionEnding);
     void OnKeyDown(const MSG& message);
     void OnKeyUp(const MSG& message);
     void BeginDrag();
@@ -262,6 +263,7 @@ class TMainForm : public ui::Window,
     void ReadOptionsFromControls();
     void ArmIntervalCountdown();
     void ArmDailyCountdown();
+    void CountDownSchedulers();
 
     // The status list's first column.
     void FitWashListColumns(bool fromRefresh, int rowCount);

@@ -194,6 +194,8 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::FormCloseQuery() {
+    if (closing_)
+        return true;  // the session ended: the close steps have run
     if (ctx_.Washing)
         return false;  // the wash finishes first
     if (AltF4Pressed) {

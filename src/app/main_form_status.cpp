@@ -16,7 +16,6 @@
 #include "platform/locale.h"
 
 namespace {
-constexpr double kMillisecondsPerDay = 86400000.0;
 constexpr int kRowsWithoutScrollBar = 11;
 }  // namespace
 
@@ -35,9 +34,7 @@ void TMainForm::MainTimerTime() {
         return;
     FitWashListColumns(false, 0);
 
-    double tick = kMainTimerInterval / kMillisecondsPerDay;
-    IntervalRemaining = IntervalRemaining - tick > 0 ? IntervalRemaining - tick : 0;
-    DailyRemaining = DailyRemaining - tick > 0 ? DailyRemaining - tick : 0;
+    CountDownSchedulers();
 
     bool browserRunning = BrowserIsRunning();
     if (!browserRunning && ctx_.BrowsersWereRunning && ctx_.Opts.AutoWashAfterBrowsersCloses) {
@@ -56,26 +53,6 @@ void TMainForm::MainTimerTime() {
             ShowTrayFrame(sunListTag_ + 1);
     }
     SchedulerTriggers();
-}
-
-void TMainForm::ArmIntervalCountdown() {
-    IntervalRemaining = TimeOfDayFraction(ctx_.Opts.AutoWashTimeIntervalTime);
-}
-
-void TMainForm::ArmDailyCountdown() {
-    double daily = TimeOfDayFraction(ctx_.Opts.AutoWashDailyTimeTime);
-    double now = TimeOfDayFraction(Now());
-    DailyRemaining = daily - now > 0 ? daily - now : daily + 1 - now;
-}
-
-void TMainForm::AutoWashTimeIntervalDtpChange(int pickerId) {
-    if (ctx_.Washing)
-        return;
-    OptionChanged(pickerId);
-    if (pickerId == ids::AutoWashTimeIntervalDtp)
-        ArmIntervalCountdown();
-    else if (pickerId == ids::AutoWashDailyTimeDtp)
-        ArmDailyCountdown();
 }
 
 void TMainForm::FitWashListColumns(bool fromRefresh, int rowCount) {

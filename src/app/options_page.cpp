@@ -1,9 +1,12 @@
 #include "app/options_page.h"
 
+#include <utility>
+
 #include "app/control_ids.h"
 #include "app/design_texts.h"
 #include "app/main_form.h"
 #include "engine/wash_levels.h"
+#include "options/desktop_integration.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 
@@ -121,4 +124,23 @@ std::string OptionsPage::LanguageEntry() const {
     HWND list = Control(ids::LanguageList);
     int selection = ui::ComboSelection(list);
     return selection >= 0 ? ui::ComboItemText(list, selection) : std::string();
+}
+
+void OptionsPage::DefaultOptionsBtnClick() {
+    const std::pair<int, bool> defaults[] = {
+        {ids::CloseBrowsersDuringWashChkBox, true},
+        {ids::AutoWashAfterBrowsersClosesChkBox, true},
+        {ids::StayInTrayDuringWashChkBox, false},
+        {ids::ShowProgramShortcutOnDesktopChkBox, true},
+        {ids::AutorunProgramAtWindowsStartupChkBox, true},
+        {ids::IETidewellBtnChkBox, true},
+    };
+    for (const auto& [id, checked] : defaults) {
+        ui::SetChecked(Control(id), checked);
+        form_.OptionChanged(id);
+    }
+}
+
+void OptionsPage::RemoveSoftwareBtnClick() {
+    OpenSoftwareControlPanel();
 }

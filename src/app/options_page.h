@@ -18,9 +18,11 @@ class OptionsPage : public Page {
     std::string WashLevelText() const;
     std::string LanguageEntry() const;
 
-    // The buttons' handlers; they arrive with the desktop integration.
-    void DefaultOptionsBtnClick() {}
-    void RemoveSoftwareBtnClick() {}
+    // Switches the general and desktop options to their defaults (the hiding at start, the
+    // wash level and the language keep theirs); each change runs its box's click handler.
+    void DefaultOptionsBtnClick();
+    // Opens the Windows software control panel.
+    void RemoveSoftwareBtnClick();
 
   protected:
     void CreateControls() override;
