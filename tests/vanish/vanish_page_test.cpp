@@ -5,6 +5,7 @@
 #include "app/control_ids.h"
 #include "app/main_form.h"
 #include "app/vanish_page.h"
+#include "catalogue/language.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell_items.h"
@@ -257,6 +258,20 @@ TEST(UserObjectEditor, CancelChangesNothingAndOkInThePickerTakesItsFolder) {
     WhenOpen::Arm(ui::TFoldersDialog::kClassName,
                   [](HWND picker) { PostMessageW(picker, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(ChooseFolder(nullptr, "C:\\no\\such\\folder"), "C:\\no\\such\\folder");
+}
+
+TEST(UserObjectEditor, ItsTextsComeFromTheLanguageFileInEveryLanguage) {
+    const std::string file = TIDEWELL_TEST_LANGUAGE_FILE;
+    auto text = [&file](int lngId, int id) {
+        return GetLangText(id, "TwltUserBox", {file, lngId}, "?");
+    };
+    EXPECT_EQ(text(44, 6000), "Tidewell User Object Editor");
+    EXPECT_EQ(text(44, 6043), "File / File Type");
+    EXPECT_EQ(text(49, 6060), "Speichern");
+    EXPECT_EQ(text(31, 6070), "Annuleren");
+    for (int lngId : {44, 31, 33, 39, 49})
+        for (int id : {6000, 6010, 6020, 6022, 6030, 6040, 6042, 6043, 6050, 6060, 6070})
+            EXPECT_NE(text(lngId, id), "?") << lngId << " " << id;
 }
 
 }  // namespace
