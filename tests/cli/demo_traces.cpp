@@ -80,6 +80,38 @@ std::string WindowsFolder() {
 std::string RecentFolder() {
     return ResolveShellFolder(ShellFolderKind::ftRecent);
 }
+// A Firefox profile in the roaming application data folder, and where its download went.
+std::string FirefoxProfile() {
+    return ResolveShellFolder(ShellFolderKind::ftAppData) +
+           "Mozilla\\Firefox\\Profiles\\k3x9w2ab.default\\";
+}
+std::string DownloadedFile() {
+    return ResolveShellFolder(ShellFolderKind::ftPersonal) + "Downloads\\tax return 2025.pdf";
+}
+
+// The profile's cache and cookies, and the download list that names the file by its
+// "file:///" address, spaces escaped, as Firefox writes it.
+void PlantFirefoxProfile() {
+    const std::string profile = FirefoxProfile();
+    PlantFile(profile, "Cache\\_CACHE_MAP_", 4096);
+    PlantFile(profile, "Cache\\_CACHE_001_", 16384);
+    PlantFile(profile, "Cache\\3F1E2A00d01", 2200);
+    PlantFile(profile, "cookies.txt", 900);
+    const std::string file = DownloadedFile();
+    PlantFile(platform::FolderOfPath(file), platform::LastPathComponent(file), 52000);
+    std::string address = "file:///";
+    for (char c : file)
+        address += c == '\\' ? std::string("/") : c == ' ' ? std::string("%20") : std::string(1, c);
+    platform::WriteWholeFile(profile + "downloads.rdf",
+                             "<?xml version=\"1.0\"?>\r\n"
+                             "<RDF:RDF xmlns:NC=\"http://home.netscape.com/NC-rdf#\">\r\n"
+                             "  <RDF:Description RDF:about=\"rdf:#$tax\">\r\n"
+                             "    <NC:File RDF:resource=\"" +
+                                 address +
+                                 "\"/>\r\n"
+                                 "  </RDF:Description>\r\n"
+                                 "</RDF:RDF>\r\n");
+}
 
 // A page Internet Explorer has cached, through WinINet as IE itself caches it.
 void PlantCachedPage(const std::wstring& url, const std::string& contents) {
@@ -231,6 +263,7 @@ void PlantTraces() {
     PlantCachedPage(L"http://news.example/logo.gif", std::string(800, 'g'));
     PlantCookie(L"http://bank.example/", L"session-4711; expires=Sat, 01-Jan-2050 00:00:00 GMT");
     PlantCookie(L"http://tracker.example/", L"visitor-42; expires=Sat, 01-Jan-2050 00:00:00 GMT");
+    PlantFirefoxProfile();
 }
 
 std::vector<TraceCount> SurveyTraces() {
@@ -270,10 +303,15 @@ std::vector<TraceCount> SurveyTraces() {
          CacheEntryCount(TSearchPattern::spCookies, FilterSet({COOKIE_ENTRY}))},
         {"Text on the clipboard", "wlitWin_Clipboard", "",
          platform::ClipboardFormatCount() > 0 ? 1u : 0u},
+        {"Firefox cache", "wlitFirefox_Cache", "files", FileCount(FirefoxProfile() + "Cache\\")},
+        {"File named by Firefox's downloads.rdf", "wlitFirefox_Downloaded_Files", "files",
+         OneIfFile(DownloadedFile())},
         // Kept: spared by the washers, or washed by no selected object.
         {"sti_trace.log (spared by the log wash)", "", "files",
          OneIfFile(windows + "sti_trace.log")},
         {"desktop.ini of Recent (spared)", "", "files", OneIfFile(recent + "desktop.ini")},
+        {"Firefox downloads.rdf (cleared, kept)", "", "files",
+         OneIfFile(FirefoxProfile() + "downloads.rdf")},
         {"User's temp folder (no object chosen)", "", "files", FileCount(platform::TempFolder())},
     };
 }
