@@ -16,6 +16,11 @@ namespace {
 
 using testing_support::FakeBrowsers;
 
+// The windows of the scenario "all" that the walk lists: one of every detector of the walk.
+const char* const kListed[] = {"ie",         "folder",   "mozilla",    "mozilla-ui",
+                               "opera",      "mainform", "opera-long", "netscape-titled",
+                               "mainform-a", "avant",    "enigma",     "slim"};
+
 std::string HelperProgram() {
     const char* drive = std::getenv("TIDEWELL_TEST_BUILD_DRIVE");
     return std::string(drive && *drive ? drive : "T:\\") + "fake_browsers.exe";
@@ -70,6 +75,11 @@ TEST_F(BrowserWindowsTest, TheWalkListsEveryBrowserFrameOnceWithItsClassAndCapti
         LineOf(fake.Window("mozilla-ui"), "mozillauiwindowclass Inbox - Mozilla Thunderbird"),
         LineOf(fake.Window("opera"), "opwindow Opera"),
         LineOf(fake.Window("mainform"), "tfrmmain Main form browser"),
+        LineOf(fake.Window("netscape-titled"), "ns_ae_windowclass Netscape"),
+        LineOf(fake.Window("mainform-a"), "tfrmbrowsermain Main form A"),
+        LineOf(fake.Window("avant"), "tfrmavantbrowser Avant Browser"),
+        LineOf(fake.Window("enigma"), "enigma browser mainframe Enigma"),
+        LineOf(fake.Window("slim"), "slimbrowser mainframe SlimBrowser"),
     };
     // The long caption: the first 1023 characters of the get-text buffer, as UTF-8.
     std::wstring longCaption;
@@ -82,8 +92,10 @@ TEST_F(BrowserWindowsTest, TheWalkListsEveryBrowserFrameOnceWithItsClassAndCapti
     EXPECT_EQ(lines.size(), expected.size());
 
     // Not by the walk: a page (its frame stands for it), a Mozilla or Netscape window without
-    // a caption, a disabled frame-style window, and a window of no browser.
-    for (const char* name : {"ie-page", "mozilla-bare", "netscape", "disabled", "other"})
+    // a caption, a disabled frame-style window, an Opera window without the frame style, and a
+    // window of no browser.
+    for (const char* name :
+         {"ie-page", "mozilla-bare", "netscape", "disabled", "other", "opera-frameless"})
         EXPECT_FALSE(Listed(browsers, fake.Window(name))) << name;
     EXPECT_TRUE(browsers.BrowserIsRunning());
 }
@@ -126,15 +138,15 @@ TEST_F(BrowserWindowsTest, HideAndShowActOnListedWindowsOnly) {
 
     browsers.HideBrowsers();
     browsers.HideBrowsers();
-    for (const char* name : {"ie", "folder", "mozilla", "mozilla-ui", "opera", "mainform"})
+    for (const char* name : kListed)
         EXPECT_TRUE(BecomesVisible(fake.Window(name), false)) << name;
     Sleep(200);
     EXPECT_TRUE(IsWindowVisible(late.Window("late")));
-    for (const char* name : {"mozilla-bare", "disabled", "other"})
+    for (const char* name : {"mozilla-bare", "disabled", "other", "opera-frameless"})
         EXPECT_TRUE(IsWindowVisible(fake.Window(name))) << name;
 
     browsers.ShowBrowsers();
-    for (const char* name : {"ie", "folder", "mozilla", "mozilla-ui", "opera", "mainform"})
+    for (const char* name : kListed)
         EXPECT_TRUE(BecomesVisible(fake.Window(name), true)) << name;
 }
 
@@ -148,11 +160,11 @@ TEST_F(BrowserWindowsTest, CloseClosesEveryListedWindowAndNothingElse) {
     unsigned long long start = platform::MillisecondsSinceStart();
     browsers.CloseBrowsers();
     unsigned long long took = platform::MillisecondsSinceStart() - start;
-    for (const char* name : {"ie", "folder", "mozilla", "mozilla-ui", "opera", "mainform"})
+    for (const char* name : kListed)
         EXPECT_FALSE(IsWindow(fake.Window(name))) << name;
 
     EXPECT_TRUE(IsWindow(late.Window("late")));
-    for (const char* name : {"mozilla-bare", "disabled", "netscape", "other"})
+    for (const char* name : {"mozilla-bare", "disabled", "netscape", "other", "opera-frameless"})
         EXPECT_TRUE(IsWindow(fake.Window(name))) << name;
     EXPECT_FALSE(browsers.BrowserIsRunning()) << "the lines of the closed windows are pruned";
     EXPECT_TRUE(browsers.List().Empty());

@@ -116,6 +116,12 @@ void MakeAll() {
     Make(L"mainform", L"TfrmMain", L"Main form browser");
     Make(L"disabled", L"TfrmBrowserMain", L"Disabled browser", WS_OVERLAPPEDWINDOW | WS_DISABLED);
     Make(L"netscape", L"NS_AE_WindowClass", L"");
+    Make(L"netscape-titled", L"NS_AE_WindowClass", L"Netscape");
+    Make(L"mainform-a", L"TfrmBrowserMain", L"Main form A");
+    Make(L"avant", L"TfrmAvantBrowser", L"Avant Browser");
+    Make(L"enigma", L"Enigma Browser MainFrame", L"Enigma");
+    Make(L"slim", L"SlimBrowser MainFrame", L"SlimBrowser", WS_POPUP | WS_CAPTION);
+    Make(L"opera-frameless", L"OpWindow", L"Opera panel", WS_POPUP | WS_CAPTION);
     Make(L"other", L"TidewellNoBrowser", L"Not a browser");
     // A caption beyond the get-text buffer, in letters outside any ANSI code page.
     std::wstring longCaption;
