@@ -342,8 +342,7 @@ void LoadSettings(SettingsHost& host) {
     LoadOptions(s, ini, sections);
     host.ShowLoadedOptions();
 
-    if (host.AdjustsBrowserSettings())
-        AdjustBrowserSettings();
+    AdjustBrowserSettings();
     host.RunObjectDetection();
     host.SetCaption(s.UserSectionPrefix + " - " + kProgramTitle);
     host.OpenActivityLog();
