@@ -342,7 +342,8 @@ void LoadSettings(SettingsHost& host) {
     LoadOptions(s, ini, sections);
     host.ShowLoadedOptions();
 
-    AdjustBrowserSettings();
+    if (host.AdjustsBrowserSettings())
+        AdjustBrowserSettings();
     host.RunObjectDetection();
     host.SetCaption(s.UserSectionPrefix + " - " + kProgramTitle);
     host.OpenActivityLog();

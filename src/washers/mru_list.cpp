@@ -1,6 +1,7 @@
 #include "washers/mru_list.h"
 
 #include "catalogue/root_key_names.h"
+#include "engine/primitives.h"
 #include "engine/size_text.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
@@ -65,6 +66,8 @@ void WashMruListEx(WashScope& scope, RegistryKey& key, const std::string& path,
 }  // namespace
 
 void WashMruList(WashScope& scope, RootKey root, const std::string& keyPath, MruDataShown shown) {
+    if (RefusedRegistryLink(scope, root, keyPath))
+        return;
     RegistryKey key = OpenListKey(root, keyPath);
     if (!key)
         return;
@@ -141,6 +144,8 @@ void DeleteListPair(WashScope& scope, RegistryKey& key, const std::string& path,
 
 void WashNumberedList(WashScope& scope, RootKey root, const std::string& keyPath,
                       const std::string& prefix, unsigned long firstNumber) {
+    if (RefusedRegistryLink(scope, root, keyPath))
+        return;
     RegistryKey key = OpenListKey(root, keyPath);
     if (!key)
         return;
@@ -155,6 +160,8 @@ void WashNumberedList(WashScope& scope, RootKey root, const std::string& keyPath
 void WashPairedNumberedList(WashScope& scope, RootKey root, const std::string& keyPath,
                             const std::string& first, const std::string& second,
                             unsigned long firstNumber, MruDataShown shown) {
+    if (RefusedRegistryLink(scope, root, keyPath))
+        return;
     RegistryKey key = OpenListKey(root, keyPath);
     if (!key)
         return;
@@ -167,6 +174,8 @@ void WashPairedNumberedList(WashScope& scope, RootKey root, const std::string& k
 
 void WashValuesNamedFrom(WashScope& scope, RootKey root, const std::string& keyPath,
                          const std::string& prefix) {
+    if (RefusedRegistryLink(scope, root, keyPath))
+        return;
     RegistryKey key = OpenListKey(root, keyPath);
     if (!key)
         return;

@@ -146,9 +146,13 @@ TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
     EXPECT_EQ(platform::Utf8ToWide(lines[83]).find(L"yes"), selectedAt) << lines[83];
     EXPECT_EQ(lines[1 + wlitIE_History].find("no "), selectedAt) << lines[1 + wlitIE_History];
     EXPECT_EQ(program.Ini(), iniBefore);
-    // The log was opened and closed as the program does, even for a listing.
-    EXPECT_NE(program.Log().find("**** Tidewell started at "), std::string::npos);
-    EXPECT_NE(program.Log().find("**** Tidewell closed at "), std::string::npos);
+    // A listing changes nothing: with logging off (the default) not even the log is written;
+    // with logging on it is opened and closed as the program does it.
+    EXPECT_FALSE(platform::PathExists(program.Path() + "tidewell.log"));
+    ProgramFolder logging("LogActivities=1\r\n");
+    ASSERT_EQ(logging.Run("list").exitCode, 0u);
+    EXPECT_NE(logging.Log().find("**** Tidewell started at "), std::string::npos);
+    EXPECT_NE(logging.Log().find("**** Tidewell closed at "), std::string::npos);
 }
 
 // The counted lines of a test listing (one per entry a wash would remove), by object header.

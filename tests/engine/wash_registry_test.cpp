@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "support/recording_views.h"
 #include "support/scoped_registry_key.h"
+#include "washers/mru_list.h"
 
 using testing_support::RecordingWashView;
 using testing_support::ScopedRegistryKey;
@@ -254,3 +255,33 @@ TEST_F(WashRegistryFixture, AWholeRootKeyIsNeverWashed) {
 }
 
 }  // namespace
+
+// The MRU and numbered lists read a key's values themselves: a list key that is a registry
+// link is left alone like any other, and what it points to keeps every value.
+TEST_F(WashRegistryFixture, ListKeysThatAreRegistryLinksAreLeftAlone) {
+    key.SetString("a", "canary a", "target");
+    key.SetString("MRUList", "a", "target");
+    key.SetString("File0", "canary 0", "target");
+    ASSERT_TRUE(MakeRegistryLink(key.Path() + "\\list", key.Path() + "\\target"));
+    const std::string link = key.Path() + "\\list";
+    struct : ActivityLog {
+        std::string text;
+        void Write(std::string_view t) override { text += t; }
+        void Flush() override {}
+    } log;
+    ctx.Log = &log;
+    ctx.Opts.LogActivities = true;
+    for (bool testRun : {true, false}) {
+        ctx.TestRunning = testRun;
+        WashScope scope(ctx, 0);
+        WashMruList(scope, RootKey::CurrentUser, link, MruDataShown::Data);
+        WashNumberedList(scope, RootKey::CurrentUser, link, "File");
+        EXPECT_EQ(scope.Counters.count, 0u);
+    }
+    EXPECT_TRUE(key.HasValue("a", "target"));
+    EXPECT_TRUE(key.HasValue("MRUList", "target"));
+    EXPECT_TRUE(key.HasValue("File0", "target"));
+    EXPECT_NE(log.text.find("Left alone HKEY_CURRENT_USER\\" + link + ": it is a registry link"),
+              std::string::npos)
+        << log.text;
+}
