@@ -88,6 +88,9 @@ class SettingsHost {
     virtual void FindRunningBrowsers() = 0;
     virtual void StartHookLibrary() = 0;
     virtual void StopHookLibrary() = 0;
+    // Whether loading may switch off the browsers' own exit prompts (AdjustBrowserSettings), as
+    // the program does at its start. A front end that only lists or test-runs changes nothing.
+    virtual bool AdjustsBrowserSettings() const { return true; }
 };
 
 // The logged-on Windows user's name, "Default User" when the system gives none.

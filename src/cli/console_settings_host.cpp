@@ -27,6 +27,8 @@ void ConsoleSettingsHost::RunObjectDetection() {
 
 void ConsoleSettingsHost::OpenActivityLog() {
     CloseActivityLog();
+    if (changesNothing_ && !ctx_.Opts.LogActivities)
+        return;  // not even the start line
     log_.SetPath(state_.Files.Log);
     OpenActivityLogAtStart(log_);
     logOpen_ = true;

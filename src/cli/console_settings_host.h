@@ -18,6 +18,10 @@ class ConsoleSettingsHost : public SettingsHost {
     ConsoleSettingsHost(WashContext& ctx, ConsoleIo& io);
     ~ConsoleSettingsHost() override;
 
+    // For "list" and "test", which change nothing on the machine: no browser adjustments, and
+    // the activity log is opened only when "Log Activities" is on. Set before LoadSettings.
+    void SetChangesNothing(bool changesNothing) { changesNothing_ = changesNothing; }
+
     // The log file while it is open (null before OpenActivityLog and after CloseActivityLog).
     ActivityLog* LogFile() { return logOpen_ ? &log_ : nullptr; }
 
@@ -34,6 +38,7 @@ class ConsoleSettingsHost : public SettingsHost {
     void FindRunningBrowsers() override {}
     void StartHookLibrary() override {}
     void StopHookLibrary() override {}
+    bool AdjustsBrowserSettings() const override { return !changesNothing_; }
 
   private:
     // The check list of the main window: nothing to show here.
@@ -57,4 +62,5 @@ class ConsoleSettingsHost : public SettingsHost {
     NoCatalogueView view_;
     ActivityLogFile log_;
     bool logOpen_ = false;
+    bool changesNothing_ = false;
 };

@@ -98,6 +98,7 @@ int RunTidewellCmd(const std::vector<std::string>& args, ConsoleIo& io,
     WashContext ctx(catalogue, view, washers);
     view.Attach(ctx);
     ConsoleSettingsHost host(ctx, io);
+    host.SetChangesNothing(cmd.Verb != CliVerb::Wash);
     LoadSettings(host);
     const int code = Execute(cmd, ctx, view, host, io);
     host.CloseActivityLog();

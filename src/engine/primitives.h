@@ -29,6 +29,16 @@ bool WashFolder(WashScope& scope, const std::string& folder, const std::string& 
                 const std::string& exclusions, bool& prompt, bool deleteFolderItself,
                 bool includeSubfolders, bool deleteFiles);
 
+// Whether a walk may list `folder` at all: a path form the program understands, with no link
+// (junction, symbolic link) on its way or at its end. When not, the log says why. For washers
+// that list a folder themselves before handing what they find to WashFolder (the recycle bin).
+bool FolderMayBeWalked(WashScope& scope, const std::string& folder);
+
+// Whether root\keyPath is a registry link, which no wash follows: it may lead anywhere, even
+// above itself. When it is, it is reported and logged as left alone. For washers that read a
+// key's values themselves (the MRU and numbered lists).
+bool RefusedRegistryLink(WashScope& scope, RootKey root, const std::string& keyPath);
+
 // Deletes (deleteValues) or clears the values of root\keyPath (ending in a backslash) whose
 // names match `mask`, not spared by `exclusions`; with includeSubkeys first every subkey the same
 // way; subkeys whose names match a mask other than "*" are washed whole; finally, with

@@ -1,4 +1,6 @@
-// WashFile and WashFolder: the file side of the primitives.
+// WashFile and WashFolder: the file side of the primitives, and the one place where every walk
+// over files is checked: the path form, links on the way and inside, protected folders.
+#include <memory>
 #include <optional>
 #include <unordered_set>
 
@@ -6,14 +8,25 @@
 #include "engine/name_rules.h"
 #include "engine/primitives.h"
 #include "engine/protected_folders.h"
+#include "engine/protected_identities.h"
 #include "engine/shred/shredder.h"
+#include "engine/walk_path.h"
 #include "platform/files.h"
-#include "platform/paths.h"
+#include "platform/held_entry.h"
 #include "platform/known_folders.h"
+#include "platform/paths.h"
 
 namespace {
 
 using platform::FileEntry;
+using platform::FileIdentity;
+
+const char kLinkReason[] = "a link (junction or symbolic link), which a wash never follows";
+
+// How many folders below the folder named a walk goes. Deeper folders are left alone with a
+// log line: each system call there passes the whole path, and Wine's cost per call grows with
+// the square of the depth, so a tree thousands of folders deep would never be finished.
+constexpr std::size_t kDeepestFolder = 128;
 
 // One listing, read whole before anything in it is destroyed: the shredder renames files, and
 // a renamed file must not turn up again in a listing still being read.
@@ -25,27 +38,52 @@ std::vector<FileEntry> ListFolder(const std::string& pattern) {
     return entries;
 }
 
-bool IsLink(const std::string& folder) {
-    auto attributes = platform::FileAttributes(platform::WithoutTrailingBackslash(folder));
+bool IsLink(const std::string& path) {
+    auto attributes = platform::FileAttributes(platform::WithoutTrailingBackslash(path));
     return attributes && (*attributes & platform::file_attr::kReparsePoint);
 }
 
-// Notices a file the shredder deleted without overwriting it (it was open elsewhere without
-// write sharing, or a write failed): its contents may still be on the disk.
+// Notices what the shredder could not do as asked.
 class OverwriteWatch : public ShredObserver {
   public:
     void DeletedWithoutOverwrite() override { missed = true; }
+    void OtherNamesKept() override { otherNames = true; }
+    void StreamNotOverwritten(const std::string& stream) override {
+        if (stream.empty())
+            streamsUnlisted = true;
+        else
+            streams.push_back(stream);
+    }
     bool missed = false;
+    bool otherNames = false;
+    bool streamsUnlisted = false;
+    std::vector<std::string> streams;
 };
 
-// Destroys a file that a listing showed with `attributes`; the log says when the delete was
-// all that could be done.
-bool ShredAndTell(WashScope& scope, const std::string& path, std::uint32_t attributes) {
+// Destroys a file that a listing showed with `attributes` (`path` in the walk's form, `shown`
+// as the user reads it); the log says what could not be done as asked.
+bool ShredAndTell(WashScope& scope, const std::string& shown, const std::string& path,
+                  std::uint32_t attributes) {
     OverwriteWatch watch;
-    if (!ShredListedFile(path, attributes, scope.Ctx.Shred, &watch))
+    const bool gone = ShredListedFile(path, attributes, scope.Ctx.Shred, &watch);
+    if (watch.otherNames)
+        scope.QueueLogLine(gone ? "Deleted only the name " + shown +
+                                      ": the file has other names (hard links), whose contents "
+                                      "were left as they are"
+                                : "Left " + shown +
+                                      " as it is: the file has other names (hard links), whose "
+                                      "contents clearing would destroy too");
+    if (!gone)
         return false;
     if (watch.missed)
-        scope.QueueLogLine("Deleted " + path + " without overwriting it: it could not be written");
+        scope.QueueLogLine("Deleted " + shown + " without overwriting it: it could not be written");
+    for (const std::string& stream : watch.streams)
+        scope.QueueLogLine("The stream " + shown + stream + " could not be overwritten");
+    if (watch.streamsUnlisted && !scope.StreamsUnlistedLogged) {
+        scope.StreamsUnlistedLogged = true;
+        scope.QueueLogLine("The alternate data streams of " + shown +
+                           " and further files could not be listed, so they were not overwritten");
+    }
     return true;
 }
 
@@ -69,7 +107,7 @@ bool IsSafeName(const std::string& name) {
 // folder's own files alone, and a test run changes nothing at all.
 class FolderListings {
   public:
-    explicit FolderListings(const std::string& folder) : folder_(folder) {}
+    explicit FolderListings(std::string folder) : folder_(std::move(folder)) {}
 
     const std::vector<FileEntry>& All() {
         if (!all_)
@@ -84,7 +122,7 @@ class FolderListings {
     }
 
   private:
-    const std::string& folder_;
+    std::string folder_;
     std::optional<std::vector<FileEntry>> all_;
     std::vector<FileEntry> matching_;
 };
@@ -94,49 +132,247 @@ struct FolderOutcome {
     bool gone = false;  // removed (in a test run: would be removed)
 };
 
-// One WashFolder call and its recursion. `canonical` is the folder's full long path, kept
-// beside the caller's spelling so that protected folders are recognised at every depth.
+// What one folder of the walk is washed with.
+struct FolderTask {
+    std::string mask;
+    std::string exclusions;
+    bool deleteItself = false;
+    bool includeSubfolders = false;
+};
+
+// One folder on the walk's stack: held open from its check until it is left, so the folder
+// listed and washed is the folder checked.
+struct Frame {
+    Frame(std::string shownPath, std::string walkPath, FolderTask folderTask)
+        : shown(std::move(shownPath)),
+          path(std::move(walkPath)),
+          task(std::move(folderTask)),
+          listings(path) {}
+
+    enum class Stage { Subfolders, MatchingSubfolders, Files, Done };
+
+    std::string shown;  // "C:\a\b\", as reports and questions show it
+    std::string path;   // "\\?\C:\a\b\", for every system call
+    FolderTask task;
+    platform::HeldEntry held;
+    std::optional<FileIdentity> identity;
+    FolderListings listings;
+    const std::vector<FileEntry>* current = nullptr;  // the listing the stage goes through
+    Stage stage = Stage::Subfolders;
+    std::size_t next = 0;
+    std::size_t depth = 0;  // folders below the folder named
+};
+
+// One WashFolder call: an iterative walk, so any depth the file system allows costs no stack.
 class FolderWasher {
   public:
     FolderWasher(WashScope& scope, bool& prompt, bool deleteFiles)
         : scope_(scope), prompt_(prompt), delete_(deleteFiles) {}
 
-    FolderOutcome Wash(const std::string& folder, const std::string& canonical,
-                       const std::string& mask, const std::string& exclusions, bool deleteItself,
-                       bool includeSubfolders, bool listedAsPlainFolder = false) {
-        // A subfolder its parent's listing showed as no link needs no second look.
-        if (Refused(folder, canonical, mask, includeSubfolders, !listedAsPlainFolder))
+    FolderOutcome Wash(const std::string& folder, const FolderTask& task) {
+        const std::string spelled = platform::WithTrailingBackslash(folder);
+        std::string why;
+        std::optional<WalkPath> parsed = ParseWalkPath(folder, &why);
+        if (!parsed) {
+            Refuse("Refused to wash " + spelled + ": " + why);
             return {};
-        FolderListings listings(folder);
-        if (includeSubfolders) {
-            WashSubfolders(folder, canonical, listings, mask, exclusions);
-            if (!mask.empty() && mask != "*.*" && scope_.KeepWashing())
-                WashMatchingSubfolders(folder, canonical, listings, mask, exclusions);
         }
-        scope_.Ctx.Shred.ShredDelete = delete_;
-        if (scope_.KeepWashing())
-            WashFiles(folder, listings, mask, exclusions);
-        if (!scope_.KeepWashing() || !deleteItself)
-            return {true, false};
-        return RemoveFolder(folder, listings);
+        if (!TopFolderAllowed(spelled, *parsed, task))
+            return {};
+        std::optional<FileIdentity> parent;
+        if (!IsWalkRoot(*parsed)) {
+            const std::string above =
+                platform::FolderOfPath(platform::WithoutTrailingBackslash(parsed->plain));
+            if (auto info = platform::EntryInfoAt(LongWalkPath(WalkPath{above, parsed->network})))
+                parent = info->identity;
+        }
+        std::unique_ptr<Frame> top = Enter(parsed->plain, LongWalkPath(*parsed), task, parent);
+        return top ? Walk(std::move(top)) : FolderOutcome{};
+    }
+
+    // FolderMayBeWalked: the checks before a walk that do not depend on its mask.
+    bool MayBeWalked(const std::string& folder) {
+        const std::string spelled = platform::WithTrailingBackslash(folder);
+        std::string why;
+        std::optional<WalkPath> parsed = ParseWalkPath(folder, &why);
+        if (!parsed) {
+            Refuse("Refused to wash " + spelled + ": " + why);
+            return false;
+        }
+        if (LinkOnTheWay(spelled, *parsed))
+            return false;
+        if (IsLink(LongWalkPath(*parsed))) {
+            Refuse("Refused to wash " + spelled + ": it is " + kLinkReason);
+            return false;
+        }
+        return true;
     }
 
   private:
-    bool Refused(const std::string& folder, const std::string& canonical, const std::string& mask,
-                 bool includeSubfolders, bool mayBeLink) {
-        if (mayBeLink && IsLink(folder)) {
-            Refuse("Refused to wash " + folder +
-                   ": it is a link (junction or symbolic link), which a wash never follows");
-            return true;
+    FolderOutcome Walk(std::unique_ptr<Frame> top) {
+        std::vector<std::unique_ptr<Frame>> stack;
+        stack.push_back(std::move(top));
+        FolderOutcome outcome;
+        while (!stack.empty()) {
+            if (std::unique_ptr<Frame> child = Step(*stack.back())) {
+                stack.push_back(std::move(child));
+                continue;
+            }
+            outcome = Finish(*stack.back());
+            const std::string left = stack.back()->shown;
+            stack.pop_back();
+            if (!stack.empty() && outcome.gone)
+                MarkGone(left);
         }
-        if (!WalkNeedsGuard(mask, includeSubfolders))
-            return false;
-        std::string reason = ProtectedFolderReason(Protected(), canonical);
-        if (reason.empty())
-            return false;
-        Refuse("Refused to wash " + folder + " with the mask \"" + mask + "\"" +
-               (includeSubfolders ? " and its subfolders" : "") + ": it is " + reason);
-        return true;
+        return outcome;
+    }
+
+    // Goes on with the frame's stages; a subfolder to enter first, or null when it is done.
+    std::unique_ptr<Frame> Step(Frame& frame) {
+        for (;;) {
+            switch (frame.stage) {
+                case Frame::Stage::Subfolders:
+                    if (frame.task.includeSubfolders && !frame.current)
+                        frame.current = &frame.listings.All();
+                    if (auto child = NextSubfolder(frame, false))
+                        return child;
+                    Begin(frame, Frame::Stage::MatchingSubfolders);
+                    if (frame.task.includeSubfolders && !frame.task.mask.empty() &&
+                        frame.task.mask != "*.*" && scope_.KeepWashing())
+                        frame.current = &frame.listings.Matching(frame.task.mask);
+                    break;
+                case Frame::Stage::MatchingSubfolders:
+                    if (auto child = NextSubfolder(frame, true))
+                        return child;
+                    Begin(frame, Frame::Stage::Files);
+                    break;
+                case Frame::Stage::Files:
+                    scope_.Ctx.Shred.ShredDelete = delete_;
+                    if (scope_.KeepWashing())
+                        WashFiles(frame);
+                    Begin(frame, Frame::Stage::Done);
+                    return nullptr;
+                case Frame::Stage::Done:
+                    return nullptr;
+            }
+        }
+    }
+
+    static void Begin(Frame& frame, Frame::Stage stage) {
+        frame.stage = stage;
+        frame.current = nullptr;
+        frame.next = 0;
+    }
+
+    // The next subfolder of the stage's listing to walk: every one, or (matchingOnly) those
+    // whose own name fits the mask, washed whole.
+    std::unique_ptr<Frame> NextSubfolder(Frame& frame, bool matchingOnly) {
+        while (frame.current && frame.next < frame.current->size()) {
+            if (!scope_.KeepWashing())
+                return nullptr;
+            const FileEntry& entry = (*frame.current)[frame.next++];
+            if (!entry.IsFolder() ||
+                (matchingOnly && !FileMaskMatches(frame.task.mask, entry.name)))
+                continue;
+            if (!Walkable(frame.shown, entry, frame.task.exclusions))
+                continue;
+            if (frame.depth >= kDeepestFolder) {
+                Refuse("Left alone the subfolders of " + frame.shown + ": they lie more than " +
+                       std::to_string(kDeepestFolder) + " folders deep, further than a wash goes");
+                frame.next = frame.current->size();
+                return nullptr;
+            }
+            FolderTask task{matchingOnly ? "*.*" : frame.task.mask,
+                            matchingOnly ? "" : frame.task.exclusions, delete_, true};
+            if (auto child = Enter(frame.shown + entry.name + "\\", frame.path + entry.name + "\\",
+                                   task, frame.identity)) {
+                child->depth = frame.depth + 1;
+                return child;
+            }
+        }
+        return nullptr;
+    }
+
+    // Before the walk: the caller's folder by its spelling, and every folder on its way.
+    bool TopFolderAllowed(const std::string& spelled, const WalkPath& parsed,
+                          const FolderTask& task) {
+        if (WalkNeedsGuard(task.mask, task.includeSubfolders)) {
+            std::string reason = IsWalkRoot(parsed) ? "a drive root" : std::string();
+            if (reason.empty())
+                reason = ProtectedFolderReason(
+                    Named(), platform::WithTrailingBackslash(platform::FullLongPath(parsed.plain)));
+            if (!reason.empty()) {
+                RefuseProtected(spelled, task, reason);
+                return false;
+            }
+        }
+        return !LinkOnTheWay(spelled, parsed);
+    }
+
+    // A link anywhere above the folder would lead the walk somewhere else entirely.
+    bool LinkOnTheWay(const std::string& spelled, const WalkPath& parsed) {
+        const std::size_t below = parsed.plain.size() - ShareTail(parsed).size();
+        for (std::size_t end = parsed.plain.find('\\', below);
+             end != std::string::npos && end + 1 < parsed.plain.size();
+             end = parsed.plain.find('\\', end + 1)) {
+            const std::string ancestor = parsed.plain.substr(0, end + 1);
+            if (IsLink(LongWalkPath(WalkPath{ancestor, parsed.network}))) {
+                Refuse("Refused to wash " + spelled + ": " + ancestor + " on its way is " +
+                       kLinkReason);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The part of the plain path below its drive root or share.
+    static std::string ShareTail(const WalkPath& parsed) {
+        std::size_t separators = parsed.network ? 4 : 1;
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < parsed.plain.size() && separators > 0; ++i)
+            if (parsed.plain[i] == '\\' && --separators == 0)
+                at = i + 1;
+        return separators == 0 ? parsed.plain.substr(at) : std::string();
+    }
+
+    // Opens and checks a folder about to be walked; null (and a log line) when it is refused.
+    std::unique_ptr<Frame> Enter(const std::string& shown, const std::string& path,
+                                 const FolderTask& task,
+                                 const std::optional<FileIdentity>& parent) {
+        auto frame = std::make_unique<Frame>(shown, path, task);
+        frame->held = platform::HeldEntry(path);
+        std::optional<platform::HeldEntryInfo> info = frame->held.Info();
+        if (!info) {
+            if (!platform::PathExists(path))
+                return frame;  // nothing there: nothing to list, and its removal succeeds
+            Refuse("Refused to wash " + shown + ": it could not be opened to see what it is");
+            return nullptr;
+        }
+        // The handle tells a link where the system opens links themselves; Wine follows a
+        // link all the same, so the name is asked too, while the handle holds the folder.
+        if ((info->attributes & platform::file_attr::kReparsePoint) || IsLink(path)) {
+            Refuse("Refused to wash " + shown + ": it is " + kLinkReason);
+            return nullptr;
+        }
+        if (!(info->attributes & platform::file_attr::kDirectory)) {
+            Refuse("Refused to wash " + shown + ": it is not a folder");
+            return nullptr;
+        }
+        frame->identity = info->identity;
+        if (WalkNeedsGuard(task.mask, task.includeSubfolders)) {
+            std::string reason = Identities().Reason(info->identity, parent);
+            if (!reason.empty()) {
+                RefuseProtected(shown, task, reason);
+                return nullptr;
+            }
+        }
+        return frame;
+    }
+
+    void RefuseProtected(const std::string& folder, const FolderTask& task,
+                         const std::string& reason) {
+        Refuse("Refused to wash " + folder + " with the mask \"" + task.mask + "\"" +
+               (task.includeSubfolders ? " and its subfolders" : "") + ": it is " + reason);
     }
 
     void Refuse(const std::string& text) {
@@ -144,10 +380,16 @@ class FolderWasher {
         scope_.QueueLogLine(text);
     }
 
-    const ProtectedFolders& Protected() {
-        if (!protected_)
-            protected_ = SystemProtectedFolders();
-        return *protected_;
+    const ProtectedFolders& Named() {
+        if (!named_)
+            named_ = SystemProtectedFolders();
+        return *named_;
+    }
+
+    const ProtectedIdentities& Identities() {
+        if (!scope_.ProtectedCache)
+            scope_.ProtectedCache = ProtectedIdentities::OfThisSystem();
+        return *scope_.ProtectedCache;
     }
 
     // Entries a test run has already counted as destroyed are gone for the rest of the walk.
@@ -163,96 +405,65 @@ class FolderWasher {
         if (FileNameExcluded(entry.name, exclusions))
             return false;
         if (entry.IsReparsePoint()) {
-            Refuse("Left alone " + folder + entry.name +
-                   ": it is a link (junction or symbolic link), which a wash never follows");
+            Refuse("Left alone " + folder + entry.name + ": it is " + kLinkReason);
             return false;
         }
         return !Gone(folder + entry.name + (entry.IsFolder() ? "\\" : ""));
     }
 
-    void WashSubfolder(const std::string& folder, const std::string& canonical,
-                       const FileEntry& entry, const std::string& mask,
-                       const std::string& exclusions) {
-        std::string sub = folder + entry.name + "\\";
-        FolderOutcome outcome =
-            Wash(sub, canonical + entry.name + "\\", mask, exclusions, delete_, true, true);
-        if (outcome.gone)
-            MarkGone(sub);
-    }
-
-    void WashSubfolders(const std::string& folder, const std::string& canonical,
-                        FolderListings& listings, const std::string& mask,
-                        const std::string& exclusions) {
-        for (const FileEntry& entry : listings.All()) {
-            if (!scope_.KeepWashing())
-                break;
-            if (entry.IsFolder() && Walkable(folder, entry, exclusions))
-                WashSubfolder(folder, canonical, entry, mask, exclusions);
-        }
-    }
-
-    // A subfolder whose own name fits the mask is washed whole.
-    void WashMatchingSubfolders(const std::string& folder, const std::string& canonical,
-                                FolderListings& listings, const std::string& mask,
-                                const std::string& exclusions) {
-        for (const FileEntry& entry : listings.Matching(mask)) {
-            if (!scope_.KeepWashing())
-                break;
-            if (entry.IsFolder() && FileMaskMatches(mask, entry.name) &&
-                Walkable(folder, entry, exclusions))
-                WashSubfolder(folder, canonical, entry, "*.*", "");
-        }
-    }
-
-    void WashFiles(const std::string& folder, FolderListings& listings, const std::string& mask,
-                   const std::string& exclusions) {
-        for (const FileEntry& entry : listings.Matching(mask)) {
+    void WashFiles(Frame& frame) {
+        const std::string& mask = frame.task.mask;
+        for (const FileEntry& entry : frame.listings.Matching(mask)) {
             if (!scope_.KeepWashing())
                 break;
             if (entry.IsFolder() || !FileMaskMatches(mask, entry.name) ||
-                !Walkable(folder, entry, exclusions))
+                !Walkable(frame.shown, entry, frame.task.exclusions))
                 continue;
-            std::string path = folder + entry.name;
+            std::string shown = frame.shown + entry.name;
             // The question is only put together when it is asked.
-            if (prompt_ && !scope_.Confirm(prompt_, (delete_ ? "Delete " : "Clear ") + path + " ?"))
+            if (prompt_ &&
+                !scope_.Confirm(prompt_, (delete_ ? "Delete " : "Clear ") + shown + " ?"))
                 continue;
-            if (!DestroyFile(path, entry))
+            if (!DestroyFile(shown, frame.path + entry.name, entry))
                 continue;
             scope_.Count(entry.size);
         }
     }
 
-    bool DestroyFile(const std::string& path, const FileEntry& entry) {
+    bool DestroyFile(const std::string& shown, const std::string& path, const FileEntry& entry) {
         if (scope_.Testing()) {
-            scope_.Report(WashActionKind::Blur, path + " " + FormatSizeText(entry.size));
+            scope_.Report(WashActionKind::Blur, shown + " " + FormatSizeText(entry.size));
             if (delete_)
-                MarkGone(path);
+                MarkGone(shown);
             return true;
         }
-        scope_.Report(WashActionKind::Blur, path);
+        scope_.Report(WashActionKind::Blur, shown);
         BusyWhileDestroying busy(scope_);
-        return ShredAndTell(scope_, path, entry.attributes);
+        return ShredAndTell(scope_, shown, path, entry.attributes);
     }
 
     // A test run removes nothing, so it asks whether the real run would find the folder empty.
-    bool WouldBeEmpty(const std::string& folder, FolderListings& listings) const {
-        for (const FileEntry& entry : listings.All())
-            if (!Gone(folder + entry.name + (entry.IsFolder() ? "\\" : "")))
+    bool WouldBeEmpty(Frame& frame) const {
+        for (const FileEntry& entry : frame.listings.All())
+            if (!Gone(frame.shown + entry.name + (entry.IsFolder() ? "\\" : "")))
                 return false;
         return true;
     }
 
-    FolderOutcome RemoveFolder(const std::string& folder, FolderListings& listings) {
-        if (!scope_.Confirm(prompt_, "Delete " + folder + " ?"))
+    FolderOutcome Finish(Frame& frame) {
+        if (!scope_.KeepWashing() || !frame.task.deleteItself)
+            return {true, false};
+        if (!scope_.Confirm(prompt_, "Delete " + frame.shown + " ?"))
             return {};
         if (scope_.Testing()) {
-            if (!WouldBeEmpty(folder, listings))
+            if (!WouldBeEmpty(frame))
                 return {};
-            scope_.Report(WashActionKind::Blur, folder + " " + "0 Kb" + " (folder)");
+            scope_.Report(WashActionKind::Blur, frame.shown + " " + "0 Kb" + " (folder)");
         } else {
-            scope_.Report(WashActionKind::Blur, folder);
+            scope_.Report(WashActionKind::Blur, frame.shown);
             BusyWhileDestroying busy(scope_);
-            if (!ShredFolder(folder, scope_.Ctx.Shred))
+            frame.held.Close();  // a held folder cannot be removed
+            if (!ShredFolder(frame.path, scope_.Ctx.Shred))
                 return {};
         }
         scope_.Count(0);
@@ -262,7 +473,7 @@ class FolderWasher {
     WashScope& scope_;
     bool& prompt_;
     const bool delete_;
-    std::optional<ProtectedFolders> protected_;
+    std::optional<ProtectedFolders> named_;
     std::unordered_set<std::string> gone_;  // test run only
 };
 
@@ -275,18 +486,25 @@ bool WashFolder(WashScope& scope, const std::string& folder, const std::string& 
         return false;  // never the current folder, whatever it is
     if (!platform::IsAbsolutePath(folder))
         return true;  // a relative path would be found under the current folder: nothing found
-    std::string path = platform::WithTrailingBackslash(folder);
     FolderWasher washer(scope, prompt, deleteFiles);
-    return washer
-        .Wash(path, platform::WithTrailingBackslash(platform::FullLongPath(path)), mask, exclusions,
-              deleteFolderItself, includeSubfolders)
-        .result;
+    return washer.Wash(folder, {mask, exclusions, deleteFolderItself, includeSubfolders}).result;
+}
+
+bool FolderMayBeWalked(WashScope& scope, const std::string& folder) {
+    bool prompt = false;
+    return FolderWasher(scope, prompt, false).MayBeWalked(folder);
 }
 
 bool WashFile(WashScope& scope, const std::string& folder, const std::vector<std::string>& names,
               bool& prompt, bool deleteFiles) {
     if (!platform::IsAbsolutePath(folder))
         return false;  // the names would be found under the current folder
+    std::string why;
+    std::optional<WalkPath> parsed = ParseWalkPath(folder, &why);
+    if (!parsed) {
+        scope.QueueLogLine("Left alone the files of " + folder + ": " + why);
+        return false;
+    }
     bool result = false;
     scope.Ctx.Shred.ShredDelete = deleteFiles;
     for (const std::string& name : names) {
@@ -296,27 +514,32 @@ bool WashFile(WashScope& scope, const std::string& folder, const std::vector<std
             scope.QueueLogLine("Left alone \"" + folder + name + "\": not a file name");
             continue;
         }
-        std::string path = folder + name;
+        std::string relative = name;
+        for (char& c : relative)
+            if (c == '/')
+                c = '\\';
+        const std::string shown = parsed->plain + relative;
+        const std::string path = LongWalkPath(*parsed) + relative;
         auto attributes = platform::FileAttributes(path);
         if (!attributes)
             continue;  // nothing there: nothing washed, nothing counted
         if (*attributes & platform::file_attr::kDirectory) {
             result =
-                WashFolder(scope, path + "\\", "*.*", "", prompt, deleteFiles, true, deleteFiles);
+                WashFolder(scope, shown + "\\", "*.*", "", prompt, deleteFiles, true, deleteFiles);
             continue;
         }
         if (*attributes & platform::file_attr::kReparsePoint)
             continue;  // a link to a file: its target is not ours to destroy
-        if (!scope.Confirm(prompt, (deleteFiles ? "Delete " : "Clear ") + path + " ?"))
+        if (!scope.Confirm(prompt, (deleteFiles ? "Delete " : "Clear ") + shown + " ?"))
             continue;
         if (!scope.Testing())
-            scope.Report(WashActionKind::Blur, path);
+            scope.Report(WashActionKind::Blur, shown);
         std::uint64_t size = platform::FileSize(path).value_or(0);
         if (scope.Testing()) {
-            scope.Report(WashActionKind::Blur, path + " " + FormatSizeText(size));
+            scope.Report(WashActionKind::Blur, shown + " " + FormatSizeText(size));
         } else {
             BusyWhileDestroying busy(scope);
-            if (!ShredAndTell(scope, path, *attributes))
+            if (!ShredAndTell(scope, shown, path, *attributes))
                 continue;
         }
         scope.Count(size);

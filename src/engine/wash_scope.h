@@ -2,9 +2,11 @@
 // What the primitives share while they wash one object: the run context, the object's two
 // counters, whether progress is shown, and the object's row in the wash status list.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/protected_identities.h"
 #include "engine/report_action.h"
 #include "engine/wash_context.h"
 
@@ -33,6 +35,10 @@ class WashScope {
     WashCounters Counters;
     const int Row;
     const ProgressLabel Label;
+    // The protected folders, found once per object when a walk first needs them.
+    std::optional<ProtectedIdentities> ProtectedCache;
+    // The log has said once that streams could not be listed (Windows XP lists none).
+    bool StreamsUnlistedLogged = false;
 
     bool HasRow() const { return Row != kNoStatusRow; }
     bool Testing() const { return Ctx.TestRunning; }

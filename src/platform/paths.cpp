@@ -30,7 +30,11 @@ std::string WithTrailingBackslash(std::string path) {
 }
 
 std::string WithoutTrailingBackslash(std::string path) {
-    auto isDriveRoot = [&] { return path.size() == 3 && path[1] == ':'; };
+    // Drive roots keep their backslash: "C:\", and "\\?\C:\", which without it names the volume.
+    auto isDriveRoot = [&] {
+        return (path.size() == 3 && path[1] == ':') ||
+               (path.size() == 7 && path.compare(0, 4, "\\\\?\\") == 0 && path[5] == ':');
+    };
     while (!path.empty() && path.back() == '\\' && !isDriveRoot())
         path.pop_back();
     return path;

@@ -48,8 +48,8 @@ void WashDriveBin(WashScope& scope, const std::string& drive) {
     if (!FilledBin(drive))
         return;
     std::optional<std::string> bin = BinFolder(scope, drive);
-    if (!bin)
-        return;
+    if (!bin || !FolderMayBeWalked(scope, *bin))
+        return;  // a bin folder that is a link leads elsewhere: its listing is not the bin's
     if (!scope.Testing())
         scope.Report(WashActionKind::Delete, "Recycle Bin on " + drive);
     WashPerUserFolders(scope, *bin);

@@ -80,6 +80,63 @@ bool RemoveUnixSymlink(const std::string& link) {
            LinkExistsWithin(link, false);
 }
 
+namespace {
+
+// The Unix path of the link that maps a drive letter: $WINEPREFIX/dosdevices/x:.
+std::string DriveLink(char letter) {
+    std::string probe = UnixPath("C:\\tidewell-probe");
+    const std::string tail = "c:/tidewell-probe";
+    if (probe.size() <= tail.size() || probe.compare(probe.size() - tail.size(), tail.size(), tail))
+        return {};
+    return probe.substr(0, probe.size() - tail.size()) + static_cast<char>(letter | 0x20) + ":";
+}
+
+bool DriveExistsWithin(char letter, bool wanted) {
+    const std::wstring root = {static_cast<wchar_t>(letter), L':', L'\\'};
+    for (int i = 0; i < 200; ++i) {
+        if ((GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES) == wanted)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool MakeDriveLetter(char letter, const std::string& folder) {
+    std::string link = DriveLink(letter), target = UnixPath(folder);
+    if (link.empty() || target.empty())
+        return false;
+    return StartUnix(L"\\\\?\\unix\\bin\\ln -s " + Quoted(target) + L" " + Quoted(link)) &&
+           DriveExistsWithin(letter, true);
+}
+
+bool RemoveDriveLetter(char letter) {
+    std::string link = DriveLink(letter);
+    return !link.empty() && StartUnix(L"\\\\?\\unix\\bin\\rm -f " + Quoted(link)) &&
+           DriveExistsWithin(letter, false);
+}
+
+bool MakeUnixFolders(const std::string& folder, const std::string& below) {
+    std::string unixFolder = UnixPath(folder);
+    if (unixFolder.empty())
+        return false;
+    std::string tail = below;
+    for (char& c : tail)
+        if (c == '\\')
+            c = '/';
+    const std::string made = platform::WithTrailingBackslash(folder) + below;
+    return StartUnix(L"\\\\?\\unix\\bin\\mkdir -p " + Quoted(unixFolder + "/" + tail)) &&
+           LinkExistsWithin(made.size() < MAX_PATH ? made : "\\\\?\\" + made, true);
+}
+
+bool RemoveUnixTree(const std::string& folder) {
+    std::string unixFolder = UnixPath(folder);
+    // rm -r removes links as links; it never enters them.
+    return !unixFolder.empty() && StartUnix(L"\\\\?\\unix\\bin\\rm -rf " + Quoted(unixFolder)) &&
+           LinkExistsWithin(folder, false);
+}
+
 ScopedUnixSymlink::ScopedUnixSymlink(const std::string& target, std::string link)
     : link_(std::move(link)), made_(MakeUnixSymlink(target, link_)) {}
 

@@ -4,7 +4,9 @@
 
 #include "engine/shred/shred_patterns.h"
 #include "platform/file_handle.h"
+#include "platform/file_streams.h"
 #include "platform/files.h"
+#include "platform/held_entry.h"
 #include "platform/paths.h"
 
 namespace {
@@ -43,6 +45,14 @@ class Events {
     void DeletedWithoutOverwrite() {
         if (observer_)
             observer_->DeletedWithoutOverwrite();
+    }
+    void OtherNamesKept() {
+        if (observer_)
+            observer_->OtherNamesKept();
+    }
+    void StreamNotOverwritten(const std::string& stream) {
+        if (observer_)
+            observer_->StreamNotOverwritten(stream);
     }
 
   private:
@@ -139,6 +149,30 @@ bool Overwrite(const std::string& path, const ShredSettings& settings, ShredRand
     return complete;
 }
 
+// The file's alternate data streams, each overwritten as the file is; true when all were.
+bool OverwriteStreams(const std::string& path, const ShredSettings& settings, ShredRandom& random,
+                      Events& events) {
+    std::optional<std::vector<std::string>> streams = platform::AlternateStreamNames(path);
+    if (!streams) {
+        events.StreamNotOverwritten("");
+        return false;
+    }
+    bool all = true;
+    for (const std::string& stream : *streams) {
+        if (!Overwrite(path + stream, settings, random, events)) {
+            events.StreamNotOverwritten(stream);
+            all = false;
+        }
+    }
+    return all;
+}
+
+// Whether other names (hard links) share the file's contents.
+bool HasOtherNames(const std::string& path) {
+    std::optional<platform::HeldEntryInfo> info = platform::EntryInfoAt(path);
+    return info && info->links > 1;
+}
+
 // How often a name step may draw its random letters before it gives up changing the name.
 constexpr int kNameDraws = 8;
 
@@ -205,7 +239,14 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     Events events(observer);
     ShredRandom random;
     const bool exists = attributes && !(*attributes & file_attr::kDirectory);
-    const bool cleared = exists && Overwrite(path, settings, random, events);
+    if (exists && HasOtherNames(path)) {
+        // Overwriting would destroy what the other names still hold: only this name goes.
+        events.OtherNamesKept();
+        return settings.ShredDelete && DeleteIfShredDelete(path, settings);
+    }
+    bool cleared = exists && Overwrite(path, settings, random, events);
+    if (exists)
+        OverwriteStreams(path, settings, random, events);
     if (!settings.ShredDelete)
         return cleared || !attributes;  // nothing there to clear
     std::string current = exists ? RenameByMode(path, mode, true, random, events) : path;

@@ -18,13 +18,21 @@ class ShredObserver {
     virtual void Renamed(const std::string& /*newPath*/) {}
     // A file that is deleted all the same could not be overwritten (fully or at all).
     virtual void DeletedWithoutOverwrite() {}
+    // The file has other names (hard links) that share its contents: nothing was overwritten
+    // or renamed, only this name deleted (or, when clearing, the file left as it is).
+    virtual void OtherNamesKept() {}
+    // An alternate data stream (":name:$DATA") could not be overwritten; an empty name: the
+    // file's streams could not be listed.
+    virtual void StreamNotOverwritten(const std::string& /*stream*/) {}
 };
 
 // Destroys (ShredDelete) or clears one file by settings.WashMode: overwrite passes, flushes,
 // truncation, renames, delete. True when the file is gone (or, when clearing, when it was
 // overwritten and cut to length 0); a mode outside 1..4 gives false. A file the shredder cannot
 // open for writing is still renamed and deleted. A link is never overwritten or renamed: at
-// mode 1 only the link itself is deleted, at the other modes it is left alone (false).
+// mode 1 only the link itself is deleted, at the other modes it is left alone (false). A file
+// with more than one name is never overwritten: only this name is deleted (clearing gives
+// false). Alternate data streams are overwritten with the file.
 bool ShredFile(const std::string& path, const ShredSettings& settings,
                ShredObserver* observer = nullptr);
 
