@@ -3,6 +3,8 @@
 // Only platform/ and the shell extension include this.
 #include <objbase.h>
 
+#include <utility>
+
 namespace platform {
 
 class ComScope {
@@ -27,6 +29,14 @@ class ComPtr {
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            p_ = std::exchange(other.p_, nullptr);
+        }
+        return *this;
+    }
 
     Interface* Get() const { return p_; }
     Interface* operator->() const { return p_; }

@@ -1,0 +1,67 @@
+#include "vanish_action.h"
+
+#include <map>
+
+#include "catalogue/catalogue_ops.h"
+#include "catalogue/options.h"
+#include "catalogue/settings.h"
+#include "engine/wash_context.h"
+#include "engine/wash_levels.h"
+#include "engine/washer_table.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "vanish/shred_selection.h"
+
+namespace {
+
+// The user confirmed the whole selection once, in the menu's question.
+class SilentWashView : public WashView {
+  public:
+    void SetProgressText(const std::string&) override {}
+    void SetRowEntries(int, const std::string&) override {}
+    void SetRowStatus(int, const std::string&) override {}
+    void RevealRow(int) override {}
+    ConfirmAnswer Confirm(const std::string&) override { return ConfirmAnswer::All; }
+    bool TestWindowShown() const override { return false; }
+    void AppendTestLine(const std::string&) override {}
+    void ProcessMessages() override {}
+    void ShowWashPage() override {}
+    void RestoreWindowIfAway() override {}
+    void SetGoButtonLook(bool) override {}
+    void SetGoButtonCaption(bool) override {}
+    void SetMainTimerEnabled(bool) override {}
+    bool CloseBrowsers() override { return true; }
+    void UpdateStatus() override {}
+    void AnimateTray() override {}
+    void SetBusyCursor(bool) override {}
+};
+
+}  // namespace
+
+int SavedWashLevel(const std::string& iniFile) {
+    int fallback = Options{}.WashLevel;
+    std::string text = platform::ReadIniString(iniFile, CurrentUserSectionPrefix() + ".Options",
+                                               "WashBlurMode", "");
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos)
+        return fallback;
+    int level = std::stoi(text);
+    return level < kWashLevelCount ? level : fallback;
+}
+
+void VanishPaths(const std::vector<std::string>& paths, int washLevel) {
+    std::map<std::string, std::vector<std::string>> byFolder;
+    for (const std::string& path : paths) {
+        std::string full = platform::WithoutTrailingBackslash(path);
+        std::string folder = platform::FolderOfPath(full);
+        std::string name = platform::LastPathComponent(full);
+        if (!folder.empty() && !name.empty())
+            byFolder[folder].push_back(name);  // a drive root has no name: never shredded
+    }
+    Catalogue catalogue;
+    WasherTable washers;
+    SilentWashView view;
+    WashContext ctx(catalogue, view, washers);
+    ctx.Opts.WashLevel = washLevel;
+    for (const auto& [folder, names] : byFolder)
+        ShredSelection(ctx, folder, names, nullptr);
+}
