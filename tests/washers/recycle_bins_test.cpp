@@ -13,6 +13,8 @@
 #include "platform/files.h"
 #include "platform/recycle_bin.h"
 #include "platform/text.h"
+#include "support/temp_folder.h"
+#include "support/unix_link.h"
 #include "washers/washer_harness.h"
 
 using namespace washer_tests;
@@ -208,4 +210,40 @@ TEST(ShellRecycleBins, EmptyTheBinOfThisSystem) {
     WashOutcome again = runner.Run(wlitWin_RecycleBins, true);
     EXPECT_TRUE(again.lines.empty());
     EXPECT_EQ(again.entries, "0/0 Kb");
+}
+
+// A per-user folder of the bin, or the bin folder itself, that is a link leads to another
+// folder: the wash never empties what it points to.
+TEST(RecycleBinsWash, NeverEmptiesWhatALinkedBinFolderPointsTo) {
+    FakeBins shell;
+    shell.bins[kDrive] = {12, 2};
+    FileSystemNameScope ntfs("NTFS");
+    testing_support::TempFolder elsewhere;
+    const std::string canary = elsewhere.AddFile("user\\canary.txt", "must survive");
+    elsewhere.AddFile("bin\\S-1-5-21-1004\\canary.txt", "must survive");
+    ScopedFiles files;
+    const std::string bin = kDrive + "Recycler\\";
+    files.AddFile(bin + "Dc1.txt", "1234");
+    {
+        testing_support::ScopedUnixSymlink user(elsewhere.Path() + "user", bin + "S-1-5-21-1004");
+        ASSERT_TRUE(user.Made());
+        WasherRunner runner;
+        WashOutcome real = runner.Run(wlitWin_RecycleBins_Wash, false);
+        EXPECT_EQ(real.entries, "1/0.00 Kb");  // Dc1.txt alone
+        EXPECT_NE(real.log.find("S-1-5-21-1004\\: it is a link"), std::string::npos) << real.log;
+    }
+    EXPECT_EQ(platform::ReadWholeFile(canary), std::optional<std::string>("must survive"));
+
+    // The whole bin folder a link: nothing below it is even listed.
+    FileSystemNameScope fat("FAT32");
+    testing_support::ScopedUnixSymlink whole(elsewhere.Path() + "bin", kDrive + "Recycled");
+    ASSERT_TRUE(whole.Made());
+    shell.bins[kDrive] = {12, 2};  // the first wash emptied it
+    WasherRunner runner;
+    WashOutcome real = runner.Run(wlitWin_RecycleBins_Wash, false);
+    EXPECT_EQ(real.entries, "0/0 Kb");
+    EXPECT_NE(real.log.find("Refused to wash C:\\Recycled\\: it is a link"), std::string::npos)
+        << real.log;
+    EXPECT_EQ(platform::ReadWholeFile(elsewhere.Path() + "bin\\S-1-5-21-1004\\canary.txt"),
+              std::optional<std::string>("must survive"));
 }
