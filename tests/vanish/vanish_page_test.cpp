@@ -7,6 +7,7 @@
 #include "app/vanish_page.h"
 #include "catalogue/language.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/registry.h"
 #include "platform/shell_items.h"
 #include "support/scoped_registry_key.h"
@@ -258,6 +259,49 @@ TEST(UserObjectEditor, CancelChangesNothingAndOkInThePickerTakesItsFolder) {
     WhenOpen::Arm(ui::TFoldersDialog::kClassName,
                   [](HWND picker) { PostMessageW(picker, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(ChooseFolder(nullptr, "C:\\no\\such\\folder"), "C:\\no\\such\\folder");
+}
+
+// Add makes a user object in the editor and appends its row; Edit changes it and its row.
+TEST_F(VanishPageTest, AddAndEditMakeAndChangeAUserObject) {
+    const std::size_t before = form->Objects().Items.size();
+    WhenOpen::Arm(ui::TwltUserBox::kClassName, [](HWND box) {
+        ui::SetText(GetDlgItem(box, ui::TwltUserBox::DisplayNameEdit), "Scratch");
+        HWND grid = GetDlgItem(box, ui::TwltUserBox::FileList);
+        ui::SetListCell(grid, 0, 0, "Temporary");
+        ui::SetListCell(grid, 0, 1, "*.tmp");
+        PostMessageW(box, WM_COMMAND, ui::TwltUserBox::SaveBtn, 0);
+    });
+    form->AddWashingListItemBtnClick();
+    ASSERT_EQ(form->Objects().Items.size(), before + 1);
+    const TWashListItem& added = *form->Objects().Items.back();
+    ASSERT_TRUE(added.UserItem);
+    EXPECT_EQ(added.DisplayName, "Scratch");
+    EXPECT_EQ(added.UserItem->FileList, "Temporary^*.tmp|");
+    EXPECT_EQ(added.UserItem->Folder, platform::WithoutTrailingBackslash(folder.Path()))
+        << "a new object starts on the program's folder";
+    EXPECT_TRUE(form->Objects().UserObjectsChanged);
+    HWND list = GetDlgItem(GetDlgItem(form->Handle(), ids::PageObjects), ids::WashingList);
+    const int row = static_cast<int>(before);
+    EXPECT_EQ(ui::ListCell(list, row, 0), "Scratch");
+
+    // Cancelled, Add changes nothing.
+    WhenOpen::Arm(ui::TwltUserBox::kClassName,
+                  [](HWND box) { PostMessageW(box, WM_COMMAND, ui::TwltUserBox::CancelBtn, 0); });
+    form->AddWashingListItemBtnClick();
+    EXPECT_EQ(form->Objects().Items.size(), before + 1);
+
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&state));
+    WhenOpen::Arm(ui::TwltUserBox::kClassName, [](HWND box) {
+        ui::SetText(GetDlgItem(box, ui::TwltUserBox::DisplayNameEdit), "Renamed");
+        PostMessageW(box, WM_COMMAND, ui::TwltUserBox::SaveBtn, 0);
+    });
+    form->EditWashingListItemBtnClick();
+    EXPECT_EQ(form->Objects().Items.back()->DisplayName, "Renamed");
+    EXPECT_EQ(ui::ListCell(list, row, 0), "Renamed");
 }
 
 TEST(UserObjectEditor, ItsTextsComeFromTheLanguageFileInEveryLanguage) {
