@@ -4,12 +4,14 @@
 # level's passes: 3, 7, 35) over a copy of the same tree in the same run; prints both times and
 # their ratio. Build first (scripts/build native win64), then:
 #   bench/shred-many.sh [folders, default 100] [files per folder, default 100]
+#                       [levels, default "2 3L 4L"]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="${TIDEWELL_BUILD_DIR:-$root/build}"
 exe="$out/win64/bench/shred_many/bench_shred_many.exe"
 folders="${1:-100}"
 files="${2:-100}"
+levels="${3:-2 3L 4L}"
 if [ ! -f "$exe" ]; then
     echo "shred-many.sh: $exe is missing; run scripts/build native win64 first" >&2
     exit 2
@@ -40,6 +42,7 @@ echo "tree: $folders folders x $files files, $(du -sk "$work/master" | cut -f1) 
 printf '%-6s %12s %12s %8s\n' level tidewell_s shred_s ratio
 for entry in "1 2 3" "2 3L 7" "5 4L 35"; do
     read -r index name passes <<<"$entry"
+    [[ " $levels " == *" $name "* ]] || continue
     rm -rf "$work/wine" "$work/ref"
     cp -a "$work/master" "$work/wine"
     cp -a "$work/master" "$work/ref"
