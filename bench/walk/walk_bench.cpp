@@ -6,7 +6,8 @@
 // timed only once the tree is on disk.
 //   bench_walk [folders, default 1000] [files per folder, default 100] [rounds, default 1]
 //              [list: only the test run against the listing]
-// Goals: the test run within 1.5x of the listing, the wash within 1.2x of the delete walk.
+// Goals: the test run within 1.3x of the listing, the wash within 1.1x of the delete walk (the
+// safety checks of a walk cost per folder, not per file).
 #include <windows.h>
 
 #include <algorithm>
@@ -226,7 +227,7 @@ int main(int argc, char** argv) {
     }
     TimeDeleteWalk(root, total + folders);
     const double testRatio = test / list;
-    std::printf("listing %.3f s, test run %.3f s: %.3f (goal 1.5)   %s\n", list, test, testRatio,
+    std::printf("listing %.3f s, test run %.3f s: %.3f (goal 1.3)   %s\n", list, test, testRatio,
                 testEntries.c_str());
     std::fflush(stdout);
 
@@ -267,11 +268,11 @@ int main(int argc, char** argv) {
     const double washRatio = listOnly ? 0 : wash / remove;
     std::printf("%-24s %9s %9s %7s %6s\n", "", "washer s", "bare s", "ratio", "goal");
     std::printf("%-24s %9.3f %9.3f %7.3f %6s   %s\n", "test run vs listing", test, list, testRatio,
-                "1.5", testEntries.c_str());
+                "1.3", testEntries.c_str());
     if (!listOnly)
         std::printf("%-24s %9.3f %9.3f %7.3f %6s   %s\n", "wash vs delete walk", wash, remove,
-                    washRatio, "1.2", washEntries.c_str());
-    const bool within = testRatio <= 1.5 && (listOnly || washRatio <= 1.2);
+                    washRatio, "1.1", washEntries.c_str());
+    const bool within = testRatio <= 1.3 && (listOnly || washRatio <= 1.1);
     std::printf("%s\n", within ? "within the goals" : "A GOAL IS MISSED");
     return within ? 0 : 1;
 }

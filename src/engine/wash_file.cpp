@@ -161,6 +161,7 @@ struct Frame {
     Stage stage = Stage::Subfolders;
     std::size_t next = 0;
     std::size_t depth = 0;  // folders below the folder named
+    bool tooDeepLogged = false;
 };
 
 // One WashFolder call: an iterative walk, so any depth the file system allows costs no stack.
@@ -277,8 +278,11 @@ class FolderWasher {
             if (!Walkable(frame.shown, entry, frame.task.exclusions))
                 continue;
             if (frame.depth >= kDeepestFolder) {
-                Refuse("Left alone the subfolders of " + frame.shown + ": they lie more than " +
-                       std::to_string(kDeepestFolder) + " folders deep, further than a wash goes");
+                if (!frame.tooDeepLogged)
+                    Refuse("Left alone the subfolders of " + frame.shown + ": they lie more than " +
+                           std::to_string(kDeepestFolder) +
+                           " folders deep, further than a wash goes");
+                frame.tooDeepLogged = true;
                 frame.next = frame.current->size();
                 return nullptr;
             }
