@@ -15,6 +15,11 @@ if(WIN32)
     set(TIDEWELL_WIN_LIBS shell32 ole32 oleaut32 uuid advapi32 user32 gdi32 comctl32 comdlg32
                           shlwapi psapi wininet version msimg32)
     set(TIDEWELL_RC_FLAGS --codepage=65001)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        # The release programs say in their headers what they need: Windows XP (5.1).
+        add_link_options(LINKER:--major-os-version,5 LINKER:--minor-os-version,1
+                         LINKER:--major-subsystem-version,5 LINKER:--minor-subsystem-version,1)
+    endif()
 else()
     set(TIDEWELL_TARGET_KIND native)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
