@@ -2,6 +2,7 @@
 
 #include "platform/known_folders.h"
 #include "platform/paths.h"
+#include "platform/profile_list.h"
 #include "platform/system.h"
 
 ProtectedFolders SystemProtectedFolders() {
@@ -20,5 +21,12 @@ ProtectedFolders SystemProtectedFolders() {
         result.Add(holder, "the folder that holds the user profiles");
         result.SetProfilesHolder(holder);
     }
+    // Every profile the system registers, wherever it lies (the system's own profiles live in
+    // the system folder), and the folder the system keeps them in.
+    const platform::ProfileFolders registered = platform::RegisteredProfileFolders();
+    for (const std::string& path : registered.profiles)
+        result.Add(FullLongPath(path), "a user profile folder");
+    if (!registered.holder.empty())
+        result.Add(FullLongPath(registered.holder), "the folder that holds the user profiles");
     return result;
 }
