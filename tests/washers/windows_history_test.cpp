@@ -320,7 +320,7 @@ TEST(DocumentHistory, EmptiesTheMruListExListsOfTheKeyAndItsExtensionSubkeys) {
     key.SetBinary("0", std::string(7, 'c'), ".txt");
     key.SetBinary("MRUListEx", ListEx({0}), ".txt");
     key.SetBinary("3", std::string(5, 'd'), "Folder");
-    key.SetBinary("5", std::string(6, 'e'), "Folder");       // named by no list: stays
+    key.SetBinary("5", std::string(6, 'e'), "Folder");     // named by no list: stays
     key.SetBinary("MRUListEx", ListEx({3, 4}), "Folder");  // 4 is missing
     TempFolder recent;
     ScopedShellFolder shell("Recent", recent.Path());
