@@ -8,6 +8,7 @@
 
 #include "app/control_ids.h"
 #include "app/test_window.h"
+#include "catalogue/settings_values.h"
 #include "support/temp_folder.h"
 #include "ui/about_box.h"
 #include "app/skin.h"
@@ -426,6 +427,30 @@ TEST_F(MainFormTest, QuitAnsweredYesShowsTheAboutBoxAndCloses) {
     EXPECT_EQ(FindWindowW(ui::TAboutBox::kClassName, nullptr), nullptr);
     // The close steps saved the settings.
     EXPECT_TRUE(platform::FileExists(folder.Path() + "tidewell.ini"));
+}
+
+// Whatever the real hot-key box makes of a key pressed in it (numeric pad and other extended
+// keys too) is written to the settings as a text that reads back as the same hot key.
+TEST_F(MainFormTest, EveryKeyTheHotKeyBoxTakesSurvivesTheSettingsText) {
+    HWND box = Control(ids::PageHotKeys, ids::StealthModeHotKey);
+    ASSERT_NE(box, nullptr);
+    int taken = 0;
+    for (int vk = 1; vk < 256; ++vk) {
+        if ((vk >= VK_SHIFT && vk <= VK_MENU) || (vk >= VK_LSHIFT && vk <= VK_RMENU))
+            continue;  // the modifiers themselves
+        for (LPARAM extended : {LPARAM{0}, LPARAM{1} << 24}) {
+            SendMessageW(box, HKM_SETHOTKEY, 0, 0);
+            SendMessageW(box, WM_KEYDOWN, static_cast<WPARAM>(vk), extended | 1);
+            auto code = static_cast<HotKeyCode>(SendMessageW(box, HKM_GETHOTKEY, 0, 0));
+            if ((code & 0xFF) == 0)
+                continue;  // the box did not take it
+            ++taken;
+            std::string text = ShortCutToText(code);
+            EXPECT_FALSE(text.empty()) << std::hex << code;
+            EXPECT_EQ(TextToShortCut(text), code) << text;
+        }
+    }
+    EXPECT_GT(taken, 200);
 }
 
 TEST(SkinTest, AFileInTheIFolderReplacesThePicture) {
