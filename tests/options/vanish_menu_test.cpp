@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <atomic>
 #include <thread>
@@ -31,6 +32,27 @@ constexpr const char* kFolderHandlerKey = "Directory\\shellex\\ContextMenuHandle
 
 std::string Library() {
     return platform::ProgramFolder() + "NimboAction.dll";
+}
+
+// A main window closed by an earlier test program unregisters the handler without waiting:
+// let such a regsvr32 finish before this test registers it.
+bool Regsvr32Running() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+         more = Process32NextW(snapshot, &entry))
+        found = lstrcmpiW(entry.szExeFile, L"regsvr32.exe") == 0;
+    CloseHandle(snapshot);
+    return found;
+}
+
+void WaitForOtherRegistrations() {
+    for (int i = 0; i < 300 && Regsvr32Running(); ++i)
+        Sleep(50);
 }
 
 bool Regsvr32(const std::string& switches) {
@@ -68,7 +90,10 @@ class QuestionAnswerer {
 
 class VanishMenuTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(Regsvr32("/s")); }
+    void SetUp() override {
+        WaitForOtherRegistrations();
+        ASSERT_TRUE(Regsvr32("/s"));
+    }
     void TearDown() override { Regsvr32("/s /u"); }
 
     // The menu for one entry, as Explorer builds it for a right click.
