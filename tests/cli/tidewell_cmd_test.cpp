@@ -109,10 +109,13 @@ TEST(TidewellCmd, OnlyRefusesUnknownAndUnwashableObjectsAndWashesNothing) {
     EXPECT_NE(r.errors.find("unknown object identifier 'wlitNo_Such_Thing'"), std::string::npos)
         << r.errors;
     EXPECT_TRUE(run.HasValue("a"));
-    // No washer handles the IE cache yet: asked for by name, it is refused, not skipped.
-    r = program.Run("wash --yes --only wlitWin_Run_History,wlitIE_Cache");
+    // No washer handles IE's downloaded program files yet: asked for by name, it is refused,
+    // not skipped.
+    r = program.Run("wash --yes --only wlitWin_Run_History,wlitIE_Downloaded_Program_Files");
     EXPECT_EQ(r.exitCode, 2u);
-    EXPECT_NE(r.errors.find("'wlitIE_Cache' cannot be washed yet"), std::string::npos) << r.errors;
+    EXPECT_NE(r.errors.find("'wlitIE_Downloaded_Program_Files' cannot be washed yet"),
+              std::string::npos)
+        << r.errors;
     EXPECT_EQ(r.output, "");
     EXPECT_TRUE(run.HasValue("a"));
     EXPECT_EQ(program.Ini(), iniBefore);  // nothing ran: no wash time either
