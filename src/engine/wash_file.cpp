@@ -289,7 +289,7 @@ class FolderWasher {
             FolderTask task{matchingOnly ? "*.*" : frame.task.mask,
                             matchingOnly ? "" : frame.task.exclusions, delete_, true};
             if (auto child = Enter(frame.shown + entry.name + "\\", frame.path + entry.name + "\\",
-                                   task, frame.identity)) {
+                                   task, frame.identity, true)) {
                 child->depth = frame.depth + 1;
                 return child;
             }
@@ -341,11 +341,13 @@ class FolderWasher {
 
     // Opens and checks a folder about to be walked; null (and a log line) when it is refused.
     std::unique_ptr<Frame> Enter(const std::string& shown, const std::string& path,
-                                 const FolderTask& task,
-                                 const std::optional<FileIdentity>& parent) {
+                                 const FolderTask& task, const std::optional<FileIdentity>& parent,
+                                 bool below = false) {
         auto frame = std::make_unique<Frame>(shown, path, task);
         frame->held = platform::HeldEntry(path);
-        std::optional<platform::HeldEntryInfo> info = frame->held.Info();
+        // Below a folder of the walk, with no link between, the volume is the parent's.
+        std::optional<platform::HeldEntryInfo> info =
+            parent && below ? frame->held.InfoOnVolume(parent->volume) : frame->held.Info();
         if (!info) {
             if (!platform::PathExists(path))
                 return frame;  // nothing there: nothing to list, and its removal succeeds

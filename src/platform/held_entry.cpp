@@ -9,6 +9,32 @@
 namespace platform {
 namespace {
 
+// NtQueryInformationFile and the two answers asked of it (ntdll has them since Windows NT).
+struct IoStatus {
+    union {
+        LONG status;
+        void* pointer;
+    };
+    ULONG_PTR information;
+};
+using QueryInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+constexpr int kFileInternalInformation = 6;
+constexpr int kFileAttributeTagInformation = 35;
+struct AttributeTag {
+    ULONG attributes;
+    ULONG reparseTag;
+};
+
+QueryInformationFile NtQuery() {
+    static const auto query = [] {
+        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        return ntdll ? reinterpret_cast<QueryInformationFile>(
+                           reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationFile")))
+                     : nullptr;
+    }();
+    return query;
+}
+
 std::function<void(const std::string&)>& BeforeHold() {
     static std::function<void(const std::string&)> hook;
     return hook;
@@ -51,6 +77,24 @@ std::optional<HeldEntryInfo> HeldEntry::Info() const {
         (static_cast<std::uint64_t>(data.nFileIndexHigh) << 32) | data.nFileIndexLow;
     info.attributes = data.dwFileAttributes;
     info.links = data.nNumberOfLinks;
+    return info;
+}
+
+std::optional<HeldEntryInfo> HeldEntry::InfoOnVolume(std::uint32_t volume) const {
+    QueryInformationFile query = NtQuery();
+    if (!handle_ || !query)
+        return Info();
+    IoStatus status{};
+    LARGE_INTEGER index{};
+    AttributeTag tag{};
+    HANDLE handle = static_cast<HANDLE>(handle_);
+    if (query(handle, &status, &index, sizeof index, kFileInternalInformation) < 0 ||
+        query(handle, &status, &tag, sizeof tag, kFileAttributeTagInformation) < 0)
+        return Info();
+    HeldEntryInfo info;
+    info.identity.volume = volume;
+    info.identity.index = static_cast<std::uint64_t>(index.QuadPart);
+    info.attributes = tag.attributes;
     return info;
 }
 

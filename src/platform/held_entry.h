@@ -46,6 +46,10 @@ class HeldEntry {
     bool IsOpen() const { return handle_ != nullptr; }
     // What the open handle says; nothing when it is not open or cannot be asked.
     std::optional<HeldEntryInfo> Info() const;
+    // The same for an entry known to lie on the volume `volume` (below a folder of it, no
+    // link between): the volume is not asked again, which under Wine costs a round trip to
+    // its mount manager for every folder. The number of names is not given (1).
+    std::optional<HeldEntryInfo> InfoOnVolume(std::uint32_t volume) const;
     void Close();
 
   private:
