@@ -12,12 +12,23 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/text.h"
+#include "platform/url_cache.h"
+#include "platform/url_history.h"
 #include "support/child_process.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 using Snapshot = std::map<std::string, std::string>;
+
+// Windows' own stores exist before any program runs; a fresh Wine prefix makes WinINet's cache
+// containers (and COM its session keys) at their first use, by whichever program that is.
+void UseSystemStoresOnce() {
+    platform::UrlCache cache;
+    platform::UrlCacheEntry entry;
+    cache.FindFirst(std::nullopt, 0xFFFFFFFFu, 0, entry);
+    platform::UrlHistoryStore history;
+}
 
 void SnapshotFiles(const std::string& folder, Snapshot& into) {
     for (const platform::FileEntry& entry : platform::DirectoryListing(folder + "*")) {
@@ -107,6 +118,7 @@ TEST(TidewellCmdDryRun, ListAndTestOverEveryObjectChangeNothingOnTheMachine) {
                                 platform::reg_access::kQuerySetCreateEnum)
         .DeleteValue("WarnOnClose");
 
+    UseSystemStoresOnce();
     for (const char* verb : {"list", "test"}) {
         SCOPED_TRACE(verb);
         const Snapshot before = Machine();
