@@ -38,9 +38,9 @@ std::vector<std::string> Sorted(std::vector<VanishRow> rows, const VanishSort& s
 }
 
 TEST(VanishRows, ASecondClickOnAColumnReversesTheOrder) {
-    std::vector<VanishRow> rows = {{"b.txt", "b", false, 900, 30},
-                                   {"A.txt", "A", false, 10000, 10},
-                                   {"sub", "sub", true, 0, 20}};
+    std::vector<VanishRow> rows = {{"b.txt", "b", false, 900, 30, "", "", -1},
+                                   {"A.txt", "A", false, 10000, 10, "", "", -1},
+                                   {"sub", "sub", true, 0, 20, "", "", -1}};
     VanishSort sort;
     sort.ColumnClick(0);  // the name column, first click: ascending
     EXPECT_TRUE(sort.toggle && sort.chosen);
