@@ -231,7 +231,9 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     const int mode = settings.WashMode;
     if (mode < 1 || mode > 4)
         return false;
-    if (mode == 1)
+    // Level 1 deletes without opening the file. A clear at that level still cuts the file to
+    // length 0 (no passes): leaving it whole would report a cleared file that was not touched.
+    if (mode == 1 && settings.ShredDelete)
         return DeleteIfShredDelete(path, settings);
     const auto attributes = platform::FileAttributes(path);
     if (attributes && (*attributes & file_attr::kReparsePoint))

@@ -28,7 +28,8 @@ class ShredObserver {
 
 // Destroys (ShredDelete) or clears one file by settings.WashMode: overwrite passes, flushes,
 // truncation, renames, delete. True when the file is gone (or, when clearing, when it was
-// overwritten and cut to length 0); a mode outside 1..4 gives false. A file the shredder cannot
+// overwritten and cut to length 0; mode 1 writes no pass and only cuts it); a mode outside 1..4
+// gives false. A file the shredder cannot
 // open for writing is still renamed and deleted. A link is never overwritten or renamed: at
 // mode 1 only the link itself is deleted, at the other modes it is left alone (false). A file
 // with more than one name is never overwritten: only this name is deleted (clearing gives

@@ -203,12 +203,15 @@ TEST(Shredder, ClearingLeavesAnEmptyFileUnderItsName) {
     }
 }
 
-TEST(Shredder, DeleteOnlyLevelNeverOpensTheFile) {
+TEST(Shredder, DeleteOnlyLevelNeverOpensTheFileButAClearStillEmptiesIt) {
     TempFolder temp;
     std::string file = temp.AddFile("plain.txt", "contents");
     Trace trace;
     EXPECT_TRUE(ShredFile(file, Level(1, 1, false), &trace));
-    EXPECT_EQ(Contents(file), "contents");
+    EXPECT_EQ(Contents(file), "");  // cut to length 0 under its own name, no pass written
+    EXPECT_EQ(trace.events, Expected(0, {}));
+    EXPECT_TRUE(trace.renames.empty());
+    trace.events.clear();
     EXPECT_TRUE(ShredFile(file, Level(1, 1), &trace));
     EXPECT_FALSE(platform::PathExists(file));
     EXPECT_EQ(trace.events, "");
