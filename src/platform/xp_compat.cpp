@@ -47,7 +47,9 @@ TickCount64Function ChooseTickCount64(TickCount64Function found) {
 #define TIDEWELL_TICK_SLOT "__imp_GetTickCount64"
 #endif
 extern "C" platform::TickCount64Function tidewellTickCount64Slot __asm__(TIDEWELL_TICK_SLOT);
-extern "C" platform::TickCount64Function tidewellTickCount64Slot = platform::FirstTickCount64;
+extern "C" {
+platform::TickCount64Function tidewellTickCount64Slot = platform::FirstTickCount64;
+}
 
 namespace platform {
 namespace {

@@ -89,8 +89,9 @@ TEST(PluginLibrary, EveryEntryReadsAsRegistryOrFilesLines) {
                 EXPECT_TRUE(platform::IsAbsolutePath(s.Folder)) << line;
                 EXPECT_EQ(s.Folder.back(), '\\') << line;
             }
-            if (&line != &object.Plugin.Lines.front())
+            if (&line != &object.Plugin.Lines.front()) {
                 EXPECT_FALSE(s.Mask.empty()) << line;
+            }
         }
     }
 }
