@@ -43,13 +43,19 @@ bool IsAsciiLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
 
-// "[" or "%", one or more letters, then the matching "]" or "%".
+bool IsAsciiLetterOrDigit(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
+// "[" or "%", a letter, more letters or digits ("[ftWindows32]"), then the matching "]" or "%".
 bool HoldsMacroToken(const std::string& text, char open, char close) {
     for (std::size_t at = text.find(open); at != std::string::npos; at = text.find(open, at + 1)) {
         std::size_t end = at + 1;
-        while (end < text.size() && IsAsciiLetter(text[end]))
+        if (end >= text.size() || !IsAsciiLetter(text[end]))
+            continue;
+        while (end < text.size() && IsAsciiLetterOrDigit(text[end]))
             ++end;
-        if (end > at + 1 && end < text.size() && text[end] == close)
+        if (end < text.size() && text[end] == close)
             return true;
     }
     return false;

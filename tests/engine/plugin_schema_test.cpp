@@ -86,7 +86,7 @@ TEST(SchemaLine, AFolderWhoseMacroDidNotResolveIsNeverAPath) {
     for (const char* line :
          {"F||[ftNoSuchFolder]Opera\\|*.*|D|", "F||[ftAppData]a\\[ftAppData]b\\|*.*|D|",
           "F||[ftLocalSettings]Temp\\|*.*|D|", "F||C:\\x\\[ftBogus]\\|*|D|",
-          "F||%UserProfile%\\Temp\\|*.*|D|"}) {
+          "F||%UserProfile%\\Temp\\|*.*|D|", "F||[ftWindows32]a\\[ftWindows32]b\\|*.*|D|"}) {
         TSchema s = Parse(line);
         EXPECT_TRUE(FolderMacroLeft(s.Folder)) << line << " -> " << s.Folder;
     }
