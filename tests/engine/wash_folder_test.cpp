@@ -245,7 +245,7 @@ TEST_F(WashFolderFixture, WashFileSkipsMissingNamesAndWashesFoldersWhole) {
                               }));
     ctx.TestRunning = false;
     WashCounters real = Files(folder, {"one.txt", "dir", "ghost"});
-    EXPECT_TRUE(lastResult);  // the last folder call: "dir" removed
+    EXPECT_TRUE(lastResult);    // the last folder call: "dir" removed
     EXPECT_EQ(real.count, 3u);  // "ghost" never existed: not counted
     EXPECT_EQ(real.bytes, 1502u);
     EXPECT_EQ(test.count, real.count);

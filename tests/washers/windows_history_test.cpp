@@ -60,11 +60,10 @@ TEST(WasherTable, FillsEveryWindowsAndMicrosoftAppObjectAndNothingElse) {
         // Internet Explorer's washers, all but the downloaded program files (an ActiveX list).
         bool ie =
             family == WasherFamily::InternetExplorer && type != wlitIE_Downloaded_Program_Files;
-        bool written = family == WasherFamily::WindowsHistory ||
-                       family == WasherFamily::WindowsFiles ||
-                       family == WasherFamily::MicrosoftApps ||
-                       family == WasherFamily::OtherBrowsers ||
-                       family == WasherFamily::OutlookExpress;
+        bool written =
+            family == WasherFamily::WindowsHistory || family == WasherFamily::WindowsFiles ||
+            family == WasherFamily::MicrosoftApps || family == WasherFamily::OtherBrowsers ||
+            family == WasherFamily::OutlookExpress;
         EXPECT_EQ(static_cast<bool>(table.BuiltIn[i]), written || ie) << TypeInfo(type).identifier;
         filled += table.BuiltIn[i] ? 1 : 0;
     }
