@@ -12,32 +12,6 @@
 #include "platform/paths.h"
 #include "vanish/shred_selection.h"
 
-namespace {
-
-// The user confirmed the whole selection once, in the menu's question.
-class SilentWashView : public WashView {
-  public:
-    void SetProgressText(const std::string&) override {}
-    void SetRowEntries(int, const std::string&) override {}
-    void SetRowStatus(int, const std::string&) override {}
-    void RevealRow(int) override {}
-    ConfirmAnswer Confirm(const std::string&) override { return ConfirmAnswer::All; }
-    bool TestWindowShown() const override { return false; }
-    void AppendTestLine(const std::string&) override {}
-    void ProcessMessages() override {}
-    void ShowWashPage() override {}
-    void RestoreWindowIfAway() override {}
-    void SetGoButtonLook(bool) override {}
-    void SetGoButtonCaption(bool) override {}
-    void SetMainTimerEnabled(bool) override {}
-    bool CloseBrowsers() override { return true; }
-    void UpdateStatus() override {}
-    void AnimateTray() override {}
-    void SetBusyCursor(bool) override {}
-};
-
-}  // namespace
-
 int SavedWashLevel(const std::string& iniFile) {
     int fallback = Options{}.WashLevel;
     std::string text = platform::ReadIniString(iniFile, CurrentUserSectionPrefix() + ".Options",
@@ -59,7 +33,7 @@ void VanishPaths(const std::vector<std::string>& paths, int washLevel) {
     }
     Catalogue catalogue;
     WasherTable washers;
-    SilentWashView view;
+    SilentWashView view;  // the user confirmed the whole selection once, in the menu's question
     WashContext ctx(catalogue, view, washers);
     ctx.Opts.WashLevel = washLevel;
     for (const auto& [folder, names] : byFolder)

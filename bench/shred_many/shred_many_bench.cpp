@@ -16,28 +16,6 @@
 
 namespace {
 
-// A front end at the least cost it could have: every question answered All.
-class BenchView : public WashView {
-  public:
-    void SetProgressText(const std::string&) override {}
-    void SetRowEntries(int, const std::string&) override {}
-    void SetRowStatus(int, const std::string&) override {}
-    void RevealRow(int) override {}
-    ConfirmAnswer Confirm(const std::string&) override { return ConfirmAnswer::All; }
-    bool TestWindowShown() const override { return false; }
-    void AppendTestLine(const std::string&) override {}
-    void ProcessMessages() override {}
-    void ShowWashPage() override {}
-    void RestoreWindowIfAway() override {}
-    void SetGoButtonLook(bool) override {}
-    void SetGoButtonCaption(bool) override {}
-    void SetMainTimerEnabled(bool) override {}
-    bool CloseBrowsers() override { return true; }
-    void UpdateStatus() override {}
-    void AnimateTray() override {}
-    void SetBusyCursor(bool) override {}
-};
-
 long CountFiles(const std::string& folder) {
     long files = 0;
     for (const platform::FileEntry& entry : platform::DirectoryListing(folder + "*")) {
@@ -64,7 +42,7 @@ int main() {
     const long before = CountFiles(folder);
 
     Catalogue catalogue;
-    BenchView view;
+    SilentWashView view;  // a front end at the least cost it could have
     WasherTable table;
     WashContext ctx(catalogue, view, table);
     ctx.Opts.WashLevel = std::atoi(args[1].c_str());

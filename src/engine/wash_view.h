@@ -42,3 +42,26 @@ class WashView {
     // destroyed.
     virtual void SetBusyCursor(bool busy) = 0;
 };
+
+// A view that shows nothing and answers every question All: for a run whose whole selection
+// was confirmed beforehand (the context menu) and for benchmarks. Override what is wanted.
+class SilentWashView : public WashView {
+  public:
+    void SetProgressText(const std::string&) override {}
+    void SetRowEntries(int, const std::string&) override {}
+    void SetRowStatus(int, const std::string&) override {}
+    void RevealRow(int) override {}
+    ConfirmAnswer Confirm(const std::string&) override { return ConfirmAnswer::All; }
+    bool TestWindowShown() const override { return false; }
+    void AppendTestLine(const std::string&) override {}
+    void ProcessMessages() override {}
+    void ShowWashPage() override {}
+    void RestoreWindowIfAway() override {}
+    void SetGoButtonLook(bool) override {}
+    void SetGoButtonCaption(bool) override {}
+    void SetMainTimerEnabled(bool) override {}
+    bool CloseBrowsers() override { return true; }
+    void UpdateStatus() override {}
+    void AnimateTray() override {}
+    void SetBusyCursor(bool) override {}
+};
