@@ -35,6 +35,37 @@ void WashLines(WashScope& scope, const TWashListPluginItem& plugin) {
     }
 }
 
+// A detection line with a mask: with a "*" in it, some name holds the text before the "*";
+// otherwise the mask names a value or subkey of the key (a file or subfolder of the folder).
+bool RegistryTargetExists(const TSchema& schema) {
+    if (schema.Mask.empty())
+        return RegistryKeyExists(schema.Root, schema.KeyPath);
+    if (schema.Mask.find('*') != std::string::npos)
+        return RegistryKeyMentions(schema.Root, schema.KeyPath, DetectionMaskText(schema.Mask));
+    return RegistryValueExists(schema.Root, schema.KeyPath, schema.Mask) ||
+           RegistryKeyExists(schema.Root,
+                             platform::WithTrailingBackslash(schema.KeyPath) + schema.Mask);
+}
+
+bool FolderHoldsNameWith(const std::string& folder, const std::string& text) {
+    const std::string wanted = platform::LowerAscii(text);
+    for (const platform::FileEntry& entry : platform::DirectoryListing(folder + "*"))
+        if (!entry.IsDotEntry() &&
+            platform::LowerAscii(entry.name).find(wanted) != std::string::npos)
+            return true;
+    return false;
+}
+
+bool FilesTargetExists(const TSchema& schema) {
+    const std::string folder = platform::WithTrailingBackslash(schema.Folder);
+    if (schema.Mask.empty())
+        return platform::FolderExists(folder);
+    if (schema.Mask.find('*') != std::string::npos)
+        return FolderHoldsNameWith(folder, DetectionMaskText(schema.Mask));
+    return platform::FileExists(folder + schema.Mask) ||
+           platform::FolderExists(folder + schema.Mask + "\\");
+}
+
 }  // namespace
 
 TSchema ParseSchemaLine(const std::string& line) {
@@ -51,9 +82,9 @@ void WashPluginObject(WashContext& ctx, TWashListItem& item, int row) {
 
 bool SchemaTargetExists(const TSchema& schema) {
     if (schema.Kind == 1)
-        return !schema.KeyPath.empty() && RegistryKeyExists(schema.Root, schema.KeyPath);
+        return !schema.KeyPath.empty() && RegistryTargetExists(schema);
     if (schema.Kind == 2)
         return !FolderMacroLeft(schema.Folder) && platform::IsAbsolutePath(schema.Folder) &&
-               platform::FolderExists(schema.Folder);
+               FilesTargetExists(schema);
     return false;
 }

@@ -13,5 +13,9 @@ TSchema ParseSchemaLine(const std::string& line);
 // line whose folder did not resolve is refused, and the log says so.
 void WashPluginObject(WashContext& ctx, TWashListItem& item, int row);
 
-// Whether the key or folder of a definition line (the detection line S0) exists.
+// Whether the software of a detection line (S0) is there: without a mask, its key or folder
+// exists; with a mask holding "*", a subkey or value name of the key holds the text before the
+// "*" (in that letter case), or a name in the folder does (in any case); with another mask, the
+// key has that value or subkey, or the folder that file or subfolder. A folder left with a macro
+// is never there.
 bool SchemaTargetExists(const TSchema& schema);

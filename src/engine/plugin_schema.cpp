@@ -90,3 +90,7 @@ bool FolderMacroLeft(const std::string& folder) {
     return platform::LowerAscii(folder).find(noSuch) != std::string::npos ||
            HoldsMacroToken(folder, '[', ']') || HoldsMacroToken(folder, '%', '%');
 }
+
+std::string DetectionMaskText(const std::string& mask) {
+    return mask.substr(0, mask.find('*'));
+}

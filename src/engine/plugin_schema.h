@@ -16,3 +16,7 @@ TSchema ParseSchemaLineWith(const std::string& line, const ShellFolderResolver& 
 // "%SystemRoot%") or the path of a folder that could not be determined: such text must never
 // be taken as a path.
 bool FolderMacroLeft(const std::string& folder);
+
+// The text a detection line's mask with "*" looks for in names: the part before the first "*"
+// ("Recent*" -> "Recent"); empty, so that any name has it, when the mask begins with "*".
+std::string DetectionMaskText(const std::string& mask);
