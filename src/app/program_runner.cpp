@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/handles.h"
+#include "platform/shell_execute.h"
 #include "platform/text.h"
 
 namespace {
@@ -27,31 +27,7 @@ bool StartProgram(const std::string& program, const std::string& parameters,
 
 bool RunAndWait(const std::string& program, const std::string& parameters,
                 const std::function<void()>& pump) {
-    std::wstring file = platform::Utf8ToWide(program);
-    std::wstring params = platform::Utf8ToWide(parameters);
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
-    info.lpFile = file.c_str();
-    info.lpParameters = OrNull(params);
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info))
-        return false;
-    platform::UniqueFileHandle process(info.hProcess);
-    if (!process)
-        return true;
-    HANDLE handle = process.Get();
-    for (;;) {
-        DWORD woken = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT);
-        if (woken != WAIT_OBJECT_0 + 1)
-            break;  // the program ended (or the wait failed)
-        if (pump)
-            pump();
-        MSG quit;
-        if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
-            break;  // the application is ending
-    }
-    return true;
+    return platform::RunAndWait(program, parameters, pump);
 }
 
 bool OpenDocument(const std::string& document) {

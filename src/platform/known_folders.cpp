@@ -63,4 +63,12 @@ std::string FullLongPath(const std::string& path) {
     return WideToUtf8(longForm.empty() ? full : longForm);
 }
 
+std::string ShortPathName(const std::string& path) {
+    std::wstring wide = Utf8ToWide(path);
+    std::wstring shortForm = Filled([&wide](wchar_t* buffer, DWORD size) {
+        return GetShortPathNameW(wide.c_str(), buffer, size);
+    });
+    return shortForm.empty() ? path : WideToUtf8(shortForm);
+}
+
 }  // namespace platform

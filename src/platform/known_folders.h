@@ -12,5 +12,8 @@ std::string SystemWow64Folder();
 // The full path with "." and ".." resolved, "/" turned into "\" and short 8.3 components in
 // their long form where the path exists. A trailing backslash stays. Unchanged on failure.
 std::string FullLongPath(const std::string& path);
+// The short 8.3 form of an existing path, for programs that take a path without quotes; the
+// path unchanged when the system has no short form for it.
+std::string ShortPathName(const std::string& path);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/handles.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -13,6 +14,35 @@ bool ShellExecuteOpen(const std::string& file, const std::string& parameters) {
                                      parameters.empty() ? nullptr : wideParameters.c_str(), nullptr,
                                      SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) >= 32;
+}
+
+bool RunAndWait(const std::string& program, const std::string& parameters,
+                const std::function<void()>& pump) {
+    std::wstring file = Utf8ToWide(program);
+    std::wstring params = Utf8ToWide(parameters);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpFile = file.c_str();
+    info.lpParameters = params.empty() ? nullptr : params.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info))
+        return false;
+    UniqueFileHandle process(info.hProcess);
+    if (!process)
+        return true;
+    HANDLE handle = process.Get();
+    for (;;) {
+        DWORD woken = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT);
+        if (woken != WAIT_OBJECT_0 + 1)
+            break;  // the program ended (or the wait failed)
+        if (pump)
+            pump();
+        MSG quit;
+        if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+            break;  // the application is ending
+    }
+    return true;
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
-// Starting a program or document through the shell, without waiting for it.
+// Starting a program or document through the shell, with or without waiting for it.
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -7,5 +8,11 @@ namespace platform {
 // ShellExecute with the desktop window as owner, no verb, a normal window and no working
 // folder; true when the shell reports success (a result of 32 or more).
 bool ShellExecuteOpen(const std::string& file, const std::string& parameters);
+
+// ShellExecuteEx of the program with a normal window, then waits until it has ended or the
+// application is ending (WM_QUIT waits in the queue), calling `pump` whenever messages arrive.
+// True when the program could be started.
+bool RunAndWait(const std::string& program, const std::string& parameters,
+                const std::function<void()>& pump);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "engine/plugin_objects.h"
 #include "engine/user_objects.h"
+#include "washers/activex_washer.h"
 #include "washers/ie_washers.h"
 #include "washers/ms_apps.h"
 #include "washers/other_browsers.h"
@@ -13,6 +14,7 @@
 WasherTable MakeWasherTable() {
     WasherTable table;
     AddInternetExplorerWashers(table);
+    AddActiveXWasher(table);
     AddWindowsHistoryWashers(table);
     AddWindowsFileWashers(table);
     AddRecycleBinWashers(table);
