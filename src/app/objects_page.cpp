@@ -44,6 +44,7 @@ void ObjectsPage::CreateControls() {
                   {ids::SelectAllCookieListItemsBtn, ids::DeselectAllCookieListItemsBtn});
     CreateListTab(2, ids::ActiveXListLbl, ids::ActiveXWarningLbl, ids::ActiveXList,
                   {ids::SelectAllActiveXListItemsBtn, ids::DeselectAllActiveXListItemsBtn});
+    activeX_.SetList(Control(ids::ActiveXList));
     CreateListTab(3, ids::MailBoxesListLbl, ids::MailBoxesWarningLbl, ids::MailBoxesList,
                   {ids::SelectAllMailBoxesListItemsBtn, ids::DeselectAllMailBoxesListItemsBtn});
     mailBoxes_.SetList(Control(ids::MailBoxesList));
@@ -134,6 +135,12 @@ void ObjectsPage::OnCommand(int id, int code, HWND) {
         case ids::RunTestBtn:
             form_.RunTestBtnClick();
             break;
+        case ids::SelectAllActiveXListItemsBtn:
+            activeX_.SelectAllActiveXListItemsBtnClick();
+            break;
+        case ids::DeselectAllActiveXListItemsBtn:
+            activeX_.DeselectAllActiveXListItemsBtnClick();
+            break;
         case ids::SelectAllMailBoxesListItemsBtn:
             mailBoxes_.SelectAllMailBoxesListItemsBtnClick();
             break;
@@ -157,6 +164,11 @@ LRESULT ObjectsPage::OnNotify(const NMHDR& header, bool& handled) {
     }
     if (header.idFrom == static_cast<UINT_PTR>(ids::WashingList))
         return OnWashingListNotify(header, handled);
+    if (header.idFrom == static_cast<UINT_PTR>(ids::ActiveXList)) {
+        LRESULT result = 0;
+        handled = activeX_.OnListNotify(header, result);
+        return result;
+    }
     if (header.idFrom == static_cast<UINT_PTR>(ids::MailBoxesList)) {
         LRESULT result = 0;
         handled = mailBoxes_.OnListNotify(header, result);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/activex_tab.h"
 #include "app/control_ids.h"
 #include "app/mail_boxes_tab.h"
 #include "app/page.h"
@@ -34,7 +35,7 @@ class ObjectsPage : public Page {
 
     // The tabs' own handlers; they fill their lists.
     void CookiesPageClick() {}
-    void ActiveXPageClick() {}
+    void ActiveXPageClick() { activeX_.ActiveXPageClick(); }
     void MailBoxesPageClick() { mailBoxes_.MailBoxesPageClick(); }
     void StartupMonitorPageClick() {}
 
@@ -58,5 +59,6 @@ class ObjectsPage : public Page {
     std::array<std::vector<HWND>, kTabCount> tabControls_;
     bool settingChecks_ = false;  // check marks set by the program, not clicked
     ui::UniqueBrush tabBrush_;
+    ActiveXTab activeX_{form_};
     MailBoxesTab mailBoxes_;
 };
