@@ -42,6 +42,7 @@ void ObjectsPage::CreateControls() {
     CreateWashObjectsTab();
     CreateListTab(1, ids::CookieListLbl, 0, ids::CookieList,
                   {ids::SelectAllCookieListItemsBtn, ids::DeselectAllCookieListItemsBtn});
+    cookies_.SetList(Control(ids::CookieList));
     CreateListTab(2, ids::ActiveXListLbl, ids::ActiveXWarningLbl, ids::ActiveXList,
                   {ids::SelectAllActiveXListItemsBtn, ids::DeselectAllActiveXListItemsBtn});
     activeX_.SetList(Control(ids::ActiveXList));
@@ -50,6 +51,7 @@ void ObjectsPage::CreateControls() {
     mailBoxes_.SetList(Control(ids::MailBoxesList));
     CreateListTab(4, ids::StartupMonitorListLbl, ids::StartupMonitorWarningLbl,
                   ids::StartupMonitorList, {ids::DeleteStartupMonitorListItemBtn});
+    startupMonitor_.SetList(Control(ids::StartupMonitorList));
     ShowTab(ObjectsTab::WashObjects);
 }
 
@@ -135,6 +137,15 @@ void ObjectsPage::OnCommand(int id, int code, HWND) {
         case ids::RunTestBtn:
             form_.RunTestBtnClick();
             break;
+        case ids::SelectAllCookieListItemsBtn:
+            cookies_.SelectAllCookieListItemsBtnClick();
+            break;
+        case ids::DeselectAllCookieListItemsBtn:
+            cookies_.DeselectAllCookieListItemsBtnClick();
+            break;
+        case ids::DeleteStartupMonitorListItemBtn:
+            startupMonitor_.DeleteStartupMonitorListItemBtnClick();
+            break;
         case ids::SelectAllActiveXListItemsBtn:
             activeX_.SelectAllActiveXListItemsBtnClick();
             break;
@@ -172,6 +183,16 @@ LRESULT ObjectsPage::OnNotify(const NMHDR& header, bool& handled) {
     if (header.idFrom == static_cast<UINT_PTR>(ids::MailBoxesList)) {
         LRESULT result = 0;
         handled = mailBoxes_.OnListNotify(header, result);
+        return result;
+    }
+    if (header.idFrom == static_cast<UINT_PTR>(ids::CookieList)) {
+        LRESULT result = 0;
+        handled = cookies_.OnListNotify(header, result);
+        return result;
+    }
+    if (header.idFrom == static_cast<UINT_PTR>(ids::StartupMonitorList)) {
+        LRESULT result = 0;
+        handled = startupMonitor_.OnListNotify(header, result);
         return result;
     }
     return 0;

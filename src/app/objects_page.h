@@ -9,15 +9,18 @@
 
 #include "app/activex_tab.h"
 #include "app/control_ids.h"
+#include "app/cookies_tab.h"
 #include "app/mail_boxes_tab.h"
 #include "app/page.h"
+#include "app/startup_monitor_tab.h"
 #include "catalogue/catalogue_view.h"
 
 class ObjectsPage : public Page {
   public:
     static constexpr int kTabCount = 5;
 
-    explicit ObjectsPage(TMainForm& form) : Page(form, "Objects"), mailBoxes_(form) {}
+    explicit ObjectsPage(TMainForm& form)
+        : Page(form, "Objects"), cookies_(form), mailBoxes_(form), startupMonitor_(form) {}
 
     HWND WashingList() const { return Control(ids::WashingList); }
     void AppendRow(const std::string& caption, bool checked);
@@ -34,10 +37,10 @@ class ObjectsPage : public Page {
     void UpdateControls(bool userObjectSelected);
 
     // The tabs' own handlers; they fill their lists.
-    void CookiesPageClick() {}
+    void CookiesPageClick() { cookies_.CookiesPageClick(); }
     void ActiveXPageClick() { activeX_.ActiveXPageClick(); }
     void MailBoxesPageClick() { mailBoxes_.MailBoxesPageClick(); }
-    void StartupMonitorPageClick() {}
+    void StartupMonitorPageClick() { startupMonitor_.StartupMonitorPageClick(); }
 
   protected:
     void CreateControls() override;
@@ -60,5 +63,7 @@ class ObjectsPage : public Page {
     bool settingChecks_ = false;  // check marks set by the program, not clicked
     ui::UniqueBrush tabBrush_;
     ActiveXTab activeX_{form_};
+    CookiesTab cookies_;
     MailBoxesTab mailBoxes_;
+    StartupMonitorTab startupMonitor_;
 };

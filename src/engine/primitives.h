@@ -46,3 +46,9 @@ bool RefusedRegistryLink(WashScope& scope, RootKey root, const std::string& keyP
 bool WashRegistryKey(WashScope& scope, RootKey root, const std::string& keyPath,
                      const std::string& mask, const std::string& exclusions, bool& prompt,
                      bool deleteKeyItself, bool includeSubkeys, bool deleteValues);
+
+// Deletes the one value `valueName` of root\keyPath, its name taken as it is (never as a mask,
+// so "*" or a subkey of the same name are not touched); the key stays. True when the value was
+// deleted (in a test run: would be).
+bool WashRegistryValue(WashScope& scope, RootKey root, const std::string& keyPath,
+                       const std::string& valueName, bool& prompt);

@@ -89,6 +89,24 @@ class RegistryWasher {
         return outcome;
     }
 
+    // The value `name` of `path` alone; false when it is missing, skipped or not deleted.
+    bool WashOneValue(const std::string& path, const std::string& name) {
+        if (platform::RegistryKeyIsLink(root_, path)) {
+            std::string text = "Left alone " + longRoot_ + "\\" + path +
+                               ": it is a registry link, which a wash never follows";
+            scope_.Report(WashActionKind::Plain, text);
+            scope_.QueueLogLine(text);
+            return false;
+        }
+        RegistryKey key = Open(path);
+        std::optional<RegistryValue> value = key ? key.Read(name) : std::nullopt;
+        if (!value)
+            return false;
+        if (!scope_.Confirm(prompt_, "Delete " + longRoot_ + "\\" + path + name + " ?"))
+            return false;
+        return DeleteValue(key, path, name, *value);
+    }
+
   private:
     RegistryKey Open(const std::string& path) const {
         return RegistryKey::Open(root_, path, platform::reg_access::kQuerySetCreateEnum);
@@ -243,19 +261,41 @@ class RegistryWasher {
 
 }  // namespace
 
-bool WashRegistryKey(WashScope& scope, RootKey root, const std::string& keyPath,
-                     const std::string& mask, const std::string& exclusions, bool& prompt,
-                     bool deleteKeyItself, bool includeSubkeys, bool deleteValues) {
+namespace {
+
+// The key path without leading and with one trailing backslash; empty (and logged) for the
+// whole root key, which is never washed.
+std::string WashableKeyPath(WashScope& scope, RootKey root, const std::string& keyPath) {
     std::string path = keyPath;
     while (!path.empty() && path.front() == '\\')
         path.erase(0, 1);
-    if (path.empty()) {  // a whole root key is never washed
+    if (path.empty()) {
         scope.QueueLogLine("Refused to wash the whole of " + RootKeyName(root));
-        return false;
+        return path;
     }
     if (path.back() != '\\')
         path += '\\';
+    return path;
+}
+
+}  // namespace
+
+bool WashRegistryKey(WashScope& scope, RootKey root, const std::string& keyPath,
+                     const std::string& mask, const std::string& exclusions, bool& prompt,
+                     bool deleteKeyItself, bool includeSubkeys, bool deleteValues) {
+    const std::string path = WashableKeyPath(scope, root, keyPath);
+    if (path.empty())
+        return false;
     RegistryWasher washer(scope, root, prompt, deleteValues);
     return washer.WashRegistrySubtree(path, mask, exclusions, deleteKeyItself, includeSubkeys)
         .result;
+}
+
+bool WashRegistryValue(WashScope& scope, RootKey root, const std::string& keyPath,
+                       const std::string& valueName, bool& prompt) {
+    const std::string path = WashableKeyPath(scope, root, keyPath);
+    if (path.empty())
+        return false;
+    RegistryWasher washer(scope, root, prompt, true);
+    return washer.WashOneValue(path, valueName);
 }

@@ -49,8 +49,11 @@ class CacheWalk {
   private:
     void Handle(TIECache& cache) {
         const TIECache::Entry entry = cache.Current;  // deleting clears it
-        if (accepted_ && Accepted(*accepted_, entry.SourceUrlName))
+        if (accepted_ && Accepted(*accepted_, entry.SourceUrlName)) {
+            if (!scope_.Testing())
+                scope_.QueueLogLine("Cookie is on Accepted Cookies List " + entry.SourceUrlName);
             return;
+        }
         const std::string& file = entry.LocalFileName;
         if (scope_.Testing()) {
             if (!file.empty()) {
