@@ -2,11 +2,82 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 #include "platform/text.h"
 
 namespace platform {
+namespace {
+
+// The few ntdll calls (there since Windows NT) that work on an open handle where the kernel32
+// calls would open the file again by its name, or ask the volume as well (which under Wine
+// costs a round trip to its mount manager).
+struct IoStatus {
+    union {
+        LONG status;
+        void* pointer;
+    };
+    ULONG_PTR information;
+};
+struct NtText {
+    USHORT length;  // bytes
+    USHORT maximumLength;
+    PWSTR buffer;
+};
+struct StandardInformation {
+    LARGE_INTEGER allocationSize;
+    LARGE_INTEGER endOfFile;
+    ULONG numberOfLinks;
+    BOOLEAN deletePending;
+    BOOLEAN directory;
+};
+struct RenameInformation {
+    BOOLEAN replaceIfExists;
+    HANDLE rootDirectory;
+    ULONG fileNameLength;  // bytes
+    WCHAR fileName[1];
+};
+struct DispositionInformation {
+    BOOLEAN deleteFile;
+};
+constexpr int kFileStandardInformation = 5;
+constexpr int kFileRenameInformation = 10;
+constexpr int kFileDispositionInformation = 13;
+
+using QueryInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+using SetInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+using DosPathToNtPath = BOOLEAN(WINAPI*)(PCWSTR, NtText*, PWSTR*, void*);
+using FreeText = void(WINAPI*)(NtText*);
+
+template <typename Function>
+Function Ntdll(const char* name) {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(ntdll, name)))
+                 : nullptr;
+}
+
+bool SetInformation(HANDLE handle, void* data, ULONG bytes, int kind) {
+    static const auto set = Ntdll<SetInformationFile>("NtSetInformationFile");
+    IoStatus status{};
+    return set && set(handle, &status, data, bytes, kind) >= 0;
+}
+
+// The system's own form of a path ("\??\C:\dir\name"), as MoveFile hands it on.
+std::optional<std::wstring> NtPath(const std::string& path) {
+    static const auto convert = Ntdll<DosPathToNtPath>("RtlDosPathNameToNtPathName_U");
+    static const auto release = Ntdll<FreeText>("RtlFreeUnicodeString");
+    NtText text{};
+    if (!convert || !release || !convert(Utf8ToWide(path).c_str(), &text, nullptr, nullptr))
+        return std::nullopt;
+    std::wstring result(text.buffer, text.length / sizeof(WCHAR));
+    release(&text);
+    return result;
+}
+
+}  // namespace
 
 OpenFile::~OpenFile() {
     Close();
@@ -33,10 +104,21 @@ OpenFile OpenFile::ForOverwrite(const std::string& path) {
 }
 
 std::optional<std::uint64_t> OpenFile::Size() const {
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!handle_ || !GetFileInformationByHandle(static_cast<HANDLE>(handle_), &info))
+    LARGE_INTEGER size;
+    if (!handle_ || !GetFileSizeEx(static_cast<HANDLE>(handle_), &size))
         return std::nullopt;
-    return (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::optional<std::uint32_t> OpenFile::NameCount() const {
+    static const auto query = Ntdll<QueryInformationFile>("NtQueryInformationFile");
+    IoStatus status{};
+    StandardInformation info{};
+    if (!handle_ || !query ||
+        query(static_cast<HANDLE>(handle_), &status, &info, sizeof info, kFileStandardInformation) <
+            0)
+        return std::nullopt;
+    return info.numberOfLinks;
 }
 
 bool OpenFile::SeekTo(std::uint64_t offset) {
@@ -61,6 +143,61 @@ bool OpenFile::SetEndHere() {
 }
 
 void OpenFile::Close() {
+    if (handle_)
+        CloseHandle(static_cast<HANDLE>(handle_));
+    handle_ = nullptr;
+}
+
+FileForRenaming::~FileForRenaming() {
+    Close();
+}
+
+FileForRenaming::FileForRenaming(FileForRenaming&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)) {}
+
+FileForRenaming& FileForRenaming::operator=(FileForRenaming&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+}
+
+FileForRenaming FileForRenaming::Open(const std::string& path) {
+    FileForRenaming file;
+    // A link is opened itself, never its target; a folder does not open without backup
+    // semantics.
+    HANDLE handle = CreateFileW(Utf8ToWide(path).c_str(), DELETE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle != INVALID_HANDLE_VALUE && handle != nullptr)
+        file.handle_ = handle;
+    return file;
+}
+
+bool FileForRenaming::RenameTo(const std::string& path) {
+    std::optional<std::wstring> target = NtPath(path);
+    if (!handle_ || !target)
+        return false;
+    const std::size_t nameBytes = target->size() * sizeof(WCHAR);
+    std::vector<unsigned char> data(offsetof(RenameInformation, fileName) + nameBytes +
+                                    sizeof(WCHAR));
+    auto* info = reinterpret_cast<RenameInformation*>(data.data());
+    info->replaceIfExists = FALSE;
+    info->rootDirectory = nullptr;
+    info->fileNameLength = static_cast<ULONG>(nameBytes);
+    std::memcpy(data.data() + offsetof(RenameInformation, fileName), target->data(), nameBytes);
+    return SetInformation(static_cast<HANDLE>(handle_), info, static_cast<ULONG>(data.size()),
+                          kFileRenameInformation);
+}
+
+bool FileForRenaming::DeleteWhenClosed() {
+    DispositionInformation info{TRUE};
+    return handle_ && SetInformation(static_cast<HANDLE>(handle_), &info, sizeof info,
+                                     kFileDispositionInformation);
+}
+
+void FileForRenaming::Close() {
     if (handle_)
         CloseHandle(static_cast<HANDLE>(handle_));
     handle_ = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -114,26 +115,63 @@ std::string Disguised(const std::string& name, int mode, int step, bool keepDots
 
 ShredRandom::ShredRandom() {
     std::random_device device;
-    auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{device(), device(), static_cast<unsigned>(ticks),
-                       static_cast<unsigned>(static_cast<unsigned long long>(ticks) >> 32)};
-    engine_.seed(seed);
+    auto ticks = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    Seed((static_cast<std::uint64_t>(device()) << 32 ^ device()) ^ ticks);
 }
 
-int ShredRandom::Between(int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(engine_);
+void ShredRandom::Seed(std::uint64_t seed) {
+    // splitmix64 spreads one seed over the four words of the state (never all zero).
+    for (std::uint64_t& word : state_) {
+        seed += 0x9E3779B97F4A7C15ull;
+        std::uint64_t z = seed;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        word = z ^ (z >> 31);
+    }
+}
+
+std::uint64_t ShredRandom::Next() {
+    auto rotate = [](std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); };
+    const std::uint64_t result = rotate(state_[1] * 5, 7) * 9;
+    const std::uint64_t t = state_[1] << 17;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= t;
+    state_[3] = rotate(state_[3], 45);
+    return result;
+}
+
+void ShredRandom::Fill(std::uint8_t* bytes, std::size_t count) {
+    std::size_t filled = 0;
+    while (filled < count) {
+        std::uint64_t draw = Next();
+        // A zero byte is passed over, so every byte of 1..255 is as likely.
+        for (int i = 0; i < 8 && filled < count; ++i, draw >>= 8)
+            if (const auto byte = static_cast<std::uint8_t>(draw))
+                bytes[filled++] = byte;
+    }
 }
 
 std::uint8_t ShredRandom::Byte() {
-    return static_cast<std::uint8_t>(Between(1, 255));
+    std::uint8_t byte;
+    Fill(&byte, 1);
+    return byte;
+}
+
+char ShredRandom::Letter(char first) {
+    // The high 32 bits scaled to 0..25; the bias (below one in 10^8) does not matter for a name.
+    return static_cast<char>(first + static_cast<int>(((Next() >> 32) * 26) >> 32));
 }
 
 char ShredRandom::Capital() {
-    return static_cast<char>(Between('A', 'Z'));
+    return Letter('A');
 }
 
 char ShredRandom::Small() {
-    return static_cast<char>(Between('a', 'z'));
+    return Letter('a');
 }
 
 int OverwritePassCount(int mode) {
@@ -176,8 +214,7 @@ std::array<std::uint8_t, 3> GutmannPattern(int pass) {
 
 void FillPassBlock(int mode, int pass, ShredRandom& random, ShredBlock& block) {
     if (mode == 3 || (mode == 4 && GutmannPassIsRandom(pass))) {
-        for (std::uint8_t& byte : block)
-            byte = random.Byte();
+        random.Fill(block.data(), block.size());
     } else if (mode == 4) {
         const auto pattern = GutmannPattern(pass);
         for (std::size_t i = 0; i < block.size(); ++i)

@@ -1,5 +1,7 @@
 #include "engine/shred/shredder.h"
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "engine/shred/shred_patterns.h"
@@ -105,30 +107,21 @@ void Close(OpenFile& file, Events& events) {
     events.Closed();
 }
 
-// Opens a file for overwriting. A read-only file is made writable first (its contents are
-// what must be destroyed); `restore` then holds the attributes to put back if it is kept.
-OpenFile OpenForOverwrite(const std::string& path, std::optional<std::uint32_t>& restore) {
-    OpenFile file = OpenFile::ForOverwrite(path);
-    if (file)
-        return file;
+// Makes a read-only file writable and opens it for overwriting (its contents are what must be
+// destroyed); `restore` then holds the attributes to put back if it is kept.
+OpenFile OpenReadOnlyForOverwrite(const std::string& path, std::optional<std::uint32_t>& restore) {
     auto attributes = platform::FileAttributes(path);
     if (!attributes || !(*attributes & file_attr::kReadOnly))
-        return file;
+        return {};
     if (!platform::SetFileAttributesTo(path, *attributes & ~file_attr::kReadOnly))
-        return file;
+        return {};
     restore = *attributes;
-    file = OpenFile::ForOverwrite(path);
-    return file;
+    return OpenFile::ForOverwrite(path);
 }
 
-// The passes of the mode, then truncation to length 0. True when the file was opened, every
-// pass wrote the whole file and the cut succeeded.
-bool Overwrite(const std::string& path, const ShredSettings& settings, ShredRandom& random,
-               Events& events) {
-    std::optional<std::uint32_t> restore;
-    OpenFile file = OpenForOverwrite(path, restore);
-    if (!file)
-        return false;
+// The passes of the mode on an open file, then truncation to length 0 and the close. True when
+// every pass wrote the whole file and the cut succeeded.
+bool Overwrite(OpenFile& file, const ShredSettings& settings, ShredRandom& random, Events& events) {
     bool complete = true;
     ShredBlock block;
     // One buffer for all passes: handing the system fresh memory for every pass costs time.
@@ -144,6 +137,19 @@ bool Overwrite(const std::string& path, const ShredSettings& settings, ShredRand
     }
     complete = Truncate(file, events) && complete;
     Close(file, events);
+    return complete;
+}
+
+// Opens the file at `path` and overwrites it; false when it does not open.
+bool OverwriteAt(const std::string& path, const ShredSettings& settings, ShredRandom& random,
+                 Events& events) {
+    std::optional<std::uint32_t> restore;
+    OpenFile file = OpenFile::ForOverwrite(path);
+    if (!file)
+        file = OpenReadOnlyForOverwrite(path, restore);
+    if (!file)
+        return false;
+    const bool complete = Overwrite(file, settings, random, events);
     if (restore && !settings.ShredDelete)
         platform::SetFileAttributesTo(path, *restore);
     return complete;
@@ -159,7 +165,7 @@ bool OverwriteStreams(const std::string& path, const ShredSettings& settings, Sh
     }
     bool all = true;
     for (const std::string& stream : *streams) {
-        if (!Overwrite(path + stream, settings, random, events)) {
+        if (!OverwriteAt(path + stream, settings, random, events)) {
             events.StreamNotOverwritten(stream);
             all = false;
         }
@@ -173,12 +179,21 @@ bool HasOtherNames(const std::string& path) {
     return info && info->links > 1;
 }
 
+// The same, asked of the file already open for overwriting (no second open).
+bool HasOtherNames(const OpenFile& file, const std::string& path) {
+    if (std::optional<std::uint32_t> names = file.NameCount())
+        return *names > 1;
+    return HasOtherNames(path);
+}
+
 // How often a name step may draw its random letters before it gives up changing the name.
 constexpr int kNameDraws = 8;
 
-// Renames `path` by the mode's name steps; the path it ends up under.
+using RenameStep = std::function<bool(const std::string& from, const std::string& to)>;
+
+// Renames `path` by the mode's name steps, each through `rename`; the path it ends up under.
 std::string RenameByMode(const std::string& path, int mode, bool keepDots, ShredRandom& random,
-                         Events& events) {
+                         Events& events, const RenameStep& rename) {
     const std::string folder = platform::FolderOfPath(path);
     std::string current = path;
     for (int step = 1; step <= RenameCount(mode); ++step) {
@@ -189,12 +204,16 @@ std::string RenameByMode(const std::string& path, int mode, bool keepDots, Shred
         for (int draw = 0; draw < kNameDraws && next == current; ++draw)
             next = folder + (keepDots ? ShredFileName(name, mode, step, random)
                                       : ShredFolderName(name, mode, step, random));
-        if (next != current && platform::MoveFileTo(current, next)) {
+        if (next != current && rename(current, next)) {
             current = next;
             events.Renamed(current);
         }
     }
     return current;
+}
+
+bool MoveByPath(const std::string& from, const std::string& to) {
+    return platform::MoveFileTo(from, to);
 }
 
 // Deletes a file when ShredDelete is set. Success when there is nothing to delete.
@@ -225,6 +244,28 @@ bool FolderIsEmpty(const std::string& folder) {
     return true;
 }
 
+// The renames of the mode and the delete, through one handle held for them: the 35 renames of
+// mode 4 would otherwise open and close the file 36 times. Where the file cannot be held (it
+// is open somewhere without delete sharing) each step goes by its name, as before.
+bool RenameAndDelete(const std::string& path, const ShredSettings& settings, ShredRandom& random,
+                     Events& events) {
+    platform::FileForRenaming held = platform::FileForRenaming::Open(path);
+    if (!held) {
+        std::string current =
+            RenameByMode(path, settings.WashMode, true, random, events, MoveByPath);
+        return DeleteIfShredDelete(current, settings);
+    }
+    std::string current = RenameByMode(
+        path, settings.WashMode, true, random, events,
+        [&held](const std::string&, const std::string& to) { return held.RenameTo(to); });
+    const bool marked = held.DeleteWhenClosed();
+    held.Close();
+    // A file the system would not delete so (read-only) goes the way DeleteFile takes.
+    if (marked && !platform::PathExists(current))
+        return true;
+    return DeleteIfShredDelete(current, settings);
+}
+
 }  // namespace
 
 bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObserver* observer) {
@@ -241,20 +282,27 @@ bool ShredFile(const std::string& path, const ShredSettings& settings, ShredObse
     Events events(observer);
     ShredRandom random;
     const bool exists = attributes && !(*attributes & file_attr::kDirectory);
-    if (exists && HasOtherNames(path)) {
+    if (!exists)  // nothing there to clear; a folder is no file to delete
+        return settings.ShredDelete ? DeleteIfShredDelete(path, settings) : !attributes;
+    OpenFile file = OpenFile::ForOverwrite(path);
+    if (file ? HasOtherNames(file, path) : HasOtherNames(path)) {
         // Overwriting would destroy what the other names still hold: only this name goes.
+        file.Close();
         events.OtherNamesKept();
         return settings.ShredDelete && DeleteIfShredDelete(path, settings);
     }
-    bool cleared = exists && Overwrite(path, settings, random, events);
-    if (exists)
-        OverwriteStreams(path, settings, random, events);
+    std::optional<std::uint32_t> restore;
+    if (!file)
+        file = OpenReadOnlyForOverwrite(path, restore);
+    const bool cleared = file && Overwrite(file, settings, random, events);
+    if (restore && !settings.ShredDelete)
+        platform::SetFileAttributesTo(path, *restore);
+    OverwriteStreams(path, settings, random, events);
     if (!settings.ShredDelete)
-        return cleared || !attributes;  // nothing there to clear
-    std::string current = exists ? RenameByMode(path, mode, true, random, events) : path;
-    if (!DeleteIfShredDelete(current, settings))
+        return cleared;
+    if (!RenameAndDelete(path, settings, random, events))
         return false;
-    if (exists && !cleared)
+    if (!cleared)
         events.DeletedWithoutOverwrite();
     return true;
 }
@@ -277,7 +325,7 @@ bool ShredFolder(const std::string& path, const ShredSettings& settings, ShredOb
     if (mode != 1 && settings.ShredDelete && platform::FolderExists(current)) {
         Events events(observer);
         ShredRandom random;
-        current = RenameByMode(current, mode, false, random, events);
+        current = RenameByMode(current, mode, false, random, events, MoveByPath);
     }
     return RemoveFolderIfShredDelete(current, settings);
 }
