@@ -2,7 +2,6 @@
 // Run values and startup files, the skinned questions answered as a user would, and what is
 // left in the accepted names, the registry and on disk.
 #include <windows.h>
-#include <wininet.h>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
-#include "platform/text.h"
+#include "support/ie_cookies.h"
 #include "support/scoped_shell_folder.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
@@ -26,6 +25,9 @@ namespace {
 using testing_support::ScopedShellFolder;
 using testing_support::TempFolder;
 using Lines = std::vector<std::string>;
+using testing_support::AddCachedCookie;
+using testing_support::CookieCacheNames;
+using testing_support::EmptyCookieCache;
 
 constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -56,37 +58,6 @@ struct BoxAnswers {
 std::deque<WPARAM> BoxAnswers::answers;
 int BoxAnswers::asked = 0;
 
-Lines CookieUrls() {
-    Lines urls;
-    std::vector<std::uint64_t> buffer(1024);
-    auto* info = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOW*>(buffer.data());
-    DWORD size = static_cast<DWORD>(buffer.size() * 8);
-    HANDLE find = FindFirstUrlCacheEntryW(L"Cookie:", info, &size);
-    while (find) {
-        urls.push_back(platform::WideToUtf8(info->lpszSourceUrlName));
-        size = static_cast<DWORD>(buffer.size() * 8);
-        if (!FindNextUrlCacheEntryW(find, info, &size))
-            break;
-    }
-    if (find)
-        FindCloseUrlCache(find);
-    return urls;
-}
-
-void EmptyCookies() {
-    for (const std::string& url : CookieUrls())
-        DeleteUrlCacheEntryW(platform::Utf8ToWide(url).c_str());
-}
-
-std::string AddCookie(const std::string& site) {
-    EXPECT_TRUE(InternetSetCookieW(platform::Utf8ToWide("http://" + site + "/").c_str(), L"sid",
-                                   L"42; expires=Sat, 01-Jan-2050 00:00:00 GMT"));
-    for (const std::string& url : CookieUrls())
-        if (url.find("@" + site + "/") != std::string::npos)
-            return url;
-    return "";
-}
-
 std::string Upper(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -109,13 +80,13 @@ void DeleteRunValue(RootKey root, const std::string& name) {
 class ListTabsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        EmptyCookies();
+        EmptyCookieCache();
         form = std::make_unique<TMainForm>(flags, SettingsFilesIn(settings.Path()));
         ASSERT_TRUE(form->Create());
     }
     void TearDown() override {
         form.reset();
-        EmptyCookies();
+        EmptyCookieCache();
         MSG quit;
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
@@ -156,8 +127,8 @@ class ListTabsTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ListTabsTest, CookiesShowAcceptedOnceAndTheirChecksFollowTheAcceptedNames) {
-    const std::string bank = AddCookie("bank.example");
-    const std::string tracker = AddCookie("tracker.example");
+    const std::string bank = AddCachedCookie("bank.example");
+    const std::string tracker = AddCachedCookie("tracker.example");
     ASSERT_FALSE(bank.empty());
     Accepted() = {Upper(bank)};
     form->ShowObjectsTab(ObjectsTab::IECookies);
