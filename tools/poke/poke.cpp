@@ -10,6 +10,11 @@
 //                            the same in every language)
 //   poke command CLASS ID    posts WM_COMMAND ID to a window of CLASS (answers a dialog)
 //   poke select ID TEXT      chooses the entry TEXT of the drop-down list ID of the main window
+//   poke key ID VK           posts the key VK (a number) to the control ID of the main window,
+//                            as pressed while it has the focus (moves a tab control on)
+//   poke selected ID         the index of the selected tab of the tab control ID
+//   poke cookie URL TEXT     sets a cookie ("name=value; expires=...") of URL in Internet
+//                            Explorer's store, as the browser would (no window needed)
 //   poke close               WM_CLOSE
 //   poke pid                 the Windows process id of the main window
 //   poke count CLASS         the messages the loop of the program of a window of CLASS has
@@ -18,7 +23,9 @@
 //   poke memory CLASS        private bytes (committed private memory) and working set, in KiB,
 //                            of the process of a window of CLASS, as Windows reports them
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
+#include <wininet.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,6 +79,8 @@ int wmain(int argc, wchar_t** argv) {
         double seconds = argc > 2 ? _wtof(argv[2]) : 30;
         return PrintRect(WaitFor(L"Tidewell", seconds, true));
     }
+    if (command == L"cookie" && argc > 3)
+        return InternetSetCookieW(argv[2], nullptr, argv[3]) ? 0 : 1;
     if (command == L"wait-class" && argc > 2) {
         double seconds = argc > 3 ? _wtof(argv[3]) : 30;
         return PrintRect(WaitFor(argv[2], seconds, true));
@@ -187,6 +196,24 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(search.found, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         SendMessageW(GetParent(search.found), WM_COMMAND, MAKEWPARAM(search.id, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(search.found));
+        return 0;
+    }
+    if (command == L"selected" && argc > 2) {
+        Search search{_wtoi(argv[2]), nullptr};
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            return 1;
+        std::printf("%d\n", static_cast<int>(SendMessageW(search.found, TCM_GETCURSEL, 0, 0)));
+        return 0;
+    }
+    if (command == L"key" && argc > 3) {
+        Search search{_wtoi(argv[2]), nullptr};
+        EnumChildWindows(main, FindById, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            return 1;
+        auto key = static_cast<WPARAM>(_wtoi(argv[3]));
+        PostMessageW(search.found, WM_KEYDOWN, key, 1);
+        PostMessageW(search.found, WM_KEYUP, key, 0xC0000001);
         return 0;
     }
     if (command == L"close")
