@@ -22,7 +22,9 @@ bool RunAndWait(const std::string& program, const std::string& parameters,
     std::wstring params = Utf8ToWide(parameters);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    // A program that cannot be started is answered by the result, never by the shell's own
+    // message box (a wash would wait on it).
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.lpFile = file.c_str();
     info.lpParameters = params.empty() ? nullptr : params.c_str();
     info.nShow = SW_SHOWNORMAL;

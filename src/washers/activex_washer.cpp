@@ -93,7 +93,10 @@ void ActiveXWash::CollectUnits() {
 std::vector<std::string> ActiveXWash::WalkableCacheFolders(
     const std::vector<std::string>& folders) {
     std::vector<std::string> walkable;
+    std::set<std::string> seen;  // a folder named twice is walked once
     for (const std::string& folder : folders) {
+        if (!seen.insert(platform::LowerAscii(platform::FullLongPath(folder))).second)
+            continue;
         std::string why;
         if (!ParseWalkPath(folder, &why)) {
             Refuse("Left alone the ActiveX cache folder " + folder + ": " + why);

@@ -317,3 +317,25 @@ TEST(DownloadedProgramFiles, BrowsersThatStayOpenCancelTheWash) {
                       "all browsers\r\n"));
     EXPECT_FALSE(Holds(wash.log, "Washing: IE Downloaded Program Files"));
 }
+
+// On Windows 9x the uninstaller is setupx through "rundll", which Wine lacks: the uninstaller
+// does not start, and the INF is destroyed all the same. A cache folder named twice is walked
+// once.
+TEST(DownloadedProgramFiles, AnUninstallerThatDoesNotStartStillLetsTheInfGo) {
+    CacheSandbox sandbox;
+    ScopedRegistryValue again{RootKey::LocalMachine, kCacheKey, "1"};
+    again.SetString(platform::WithoutTrailingBackslash(sandbox.cache.Path()));
+    const std::string inf = sandbox.cache.AddFile("Old.inf", UninstallingInf());
+    ScopedRegistryKey marker(RootKey::CurrentUser, kInfMarkerKey);
+    marker.SetString("Installed", "1");
+    platform::OverridePlatformIdForTests(platform::PlatformId::Windows9x);
+    WasherRunner runner;
+    WashOutcome wash = runner.Run(wlitIE_Downloaded_Program_Files, false);
+    platform::OverridePlatformIdForTests(std::nullopt);
+    EXPECT_FALSE(platform::PathExists(inf));
+    EXPECT_TRUE(marker.HasValue("Installed")) << "setupapi ran instead of setupx";
+    EXPECT_EQ(wash.count, 1u);
+    std::size_t first = wash.log.find("Uninstalling INF file " + inf);
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_EQ(wash.log.find("Uninstalling INF file " + inf, first + 1), std::string::npos);
+}
