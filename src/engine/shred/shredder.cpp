@@ -94,8 +94,11 @@ void Flush(OpenFile& file, Events& events) {
     events.Flushed();
 }
 
-bool Truncate(OpenFile& file, Events& events) {
-    Flush(file, events);
+// `unflushed`: something was written since the last flush. A flush right after a flushed
+// pass would push nothing more to the disk, and costs the disk a cache flush all the same.
+bool Truncate(OpenFile& file, Events& events, bool unflushed) {
+    if (unflushed)
+        Flush(file, events);
     bool cut = file.SeekTo(0) && file.SetEndHere();
     events.Truncated();
     return cut;
@@ -127,15 +130,19 @@ bool Overwrite(OpenFile& file, const ShredSettings& settings, ShredRandom& rando
     // One buffer for all passes: handing the system fresh memory for every pass costs time.
     std::vector<std::uint8_t> buffer(WriteBufferBytes(file.Size().value_or(0)));
     const int passes = OverwritePassCount(settings.WashMode);
+    bool unflushed = false;
     for (int pass = 1; pass <= passes && complete; ++pass) {
         FillPassBlock(settings.WashMode, pass, random, block);
         FillWriteBuffer(block, buffer);
         complete = OverwritePass(file, buffer);
+        unflushed = true;
         events.PassWritten(pass, complete);
-        if (complete && FlushAfterPass(settings.WashMode, settings.WashStrength, pass))
+        if (complete && FlushAfterPass(settings.WashMode, settings.WashStrength, pass)) {
             Flush(file, events);
+            unflushed = false;
+        }
     }
-    complete = Truncate(file, events) && complete;
+    complete = Truncate(file, events, unflushed) && complete;
     Close(file, events);
     return complete;
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -104,6 +107,44 @@ TEST(ShredPatterns, RandomBytesAreNeverZeroAndFreshEachPass) {
     ShredBlock second = Block(4, 2, random);
     EXPECT_NE(first, second);
     EXPECT_EQ(std::count(first.begin(), first.end(), 0), 0);
+}
+
+// A random pass is meant to look like noise: every value 1..255 about as often as any other,
+// which a generator handing out eight bytes a draw (passing over zeros) could easily miss.
+TEST(ShredPatterns, RandomBytesAreEvenAndLettersStayInTheirRange) {
+    ShredRandom random(2431);
+    std::vector<int> counts(256, 0);
+    std::vector<std::uint8_t> bytes(255 * 4000);
+    random.Fill(bytes.data(), bytes.size());
+    for (std::uint8_t byte : bytes)
+        ++counts[byte];
+    EXPECT_EQ(counts[0], 0);
+    for (int value = 1; value <= 255; ++value) {
+        EXPECT_GT(counts[value], 3700) << value;  // 4000 expected, sigma about 63
+        EXPECT_LT(counts[value], 4300) << value;
+    }
+    // Odd lengths, single bytes: the draw is not wasted on, nor does it leave, a zero.
+    std::uint8_t odd[13] = {};
+    random.Fill(odd, sizeof odd);
+    EXPECT_EQ(std::count(std::begin(odd), std::end(odd), 0), 0);
+    EXPECT_NE(random.Byte(), 0);
+
+    std::set<char> capitals, smalls;
+    for (int i = 0; i < 2000; ++i) {
+        capitals.insert(random.Capital());
+        smalls.insert(random.Small());
+    }
+    EXPECT_EQ(capitals.size(), 26u);
+    EXPECT_EQ(*capitals.begin(), 'A');
+    EXPECT_EQ(*capitals.rbegin(), 'Z');
+    EXPECT_EQ(smalls.size(), 26u);
+    EXPECT_EQ(*smalls.begin(), 'a');
+    EXPECT_EQ(*smalls.rbegin(), 'z');
+
+    // Seeded alike, the same bytes; seeded afresh, two shreds never write the same noise.
+    ShredRandom one(7), two(7), fresh, other;
+    EXPECT_EQ(Block(3, 1, one), Block(3, 1, two));
+    EXPECT_NE(Block(3, 1, fresh), Block(3, 1, other));
 }
 
 TEST(ShredPatterns, WriteBufferIsWholeBlocksUpToOneMegabyte) {

@@ -46,12 +46,13 @@ class Trace : public ShredObserver {
     void DeletedWithoutOverwrite() override { events += "W "; }
 };
 
-// The trace of `passes` passes with a flush after each pass listed in `flushes`.
+// The trace of `passes` passes with a flush after each pass listed in `flushes`; the cut to
+// length 0 flushes first what the last pass wrote, unless that pass has just been flushed.
 std::string Expected(int passes, std::set<int> flushes) {
     std::string events;
     for (int pass = 1; pass <= passes; ++pass)
         events += std::to_string(pass) + (flushes.count(pass) ? " F " : " ");
-    return events + "F T F C ";
+    return events + (passes > 0 && !flushes.count(passes) ? "F " : "") + "T F C ";
 }
 
 std::set<int> AllUpTo(int passes) {
@@ -190,6 +191,62 @@ TEST(Shredder, ARenameNeverReplacesAnotherFile) {
     EXPECT_TRUE(trace.renames.empty());
     EXPECT_FALSE(temp.Exists("a.b"));
     EXPECT_EQ(Contents(bystander), "keep me");
+}
+
+// The renames and the delete go through one handle held for them: each step must still be
+// made on the disk, for a name outside the ANSI code page and a path longer than MAX_PATH.
+TEST(Shredder, EveryRenameIsMadeOnTheDiskEvenBeyondTheOldPathLimit) {
+    TempFolder temp;
+    std::string folder = "\\\\?\\" + temp.Path();
+    for (int i = 0; i < 6; ++i)
+        folder += std::string(50, static_cast<char>('a' + i)) + "\\";
+    ASSERT_TRUE(platform::CreateFolderTree(folder));
+    const std::string file = folder + "\xc3\xa9t\xc3\xa9-\xd1\x84\xd0\xb0\xd0\xb9\xd0\xbb.txt";
+    ASSERT_GT(file.size(), 300u);
+    for (const int mode : {2, 4}) {
+        ASSERT_TRUE(platform::WriteWholeFile(file, Bytes(5000)));
+        std::string previous = file;
+        int madeOnDisk = 0;
+        struct Check : Trace {
+            std::string* previous;
+            int* made;
+            void Renamed(const std::string& path) override {
+                Trace::Renamed(path);
+                if (platform::FileExists(path) && !platform::PathExists(*previous))
+                    ++*made;
+                *previous = path;
+            }
+        } check;
+        check.previous = &previous;
+        check.made = &madeOnDisk;
+        EXPECT_TRUE(ShredFile(file, Level(mode, 1), &check)) << mode;
+        EXPECT_EQ(madeOnDisk, RenameCount(mode)) << mode;
+        EXPECT_EQ(check.renames.size(), static_cast<std::size_t>(RenameCount(mode)));
+        EXPECT_TRUE(Names(folder).empty()) << mode;  // the last name deleted, nothing else left
+    }
+}
+
+// Someone holds the file open for reading and writing but lets nobody rename or delete it: the
+// passes are written, and since neither the held handle nor the names can move it, the file is
+// left cut to length 0 under its own name and the shred says it failed.
+TEST(Shredder, AFileNobodyMayDeleteIsOverwrittenAndKeptUnderItsName) {
+    TempFolder temp;
+    std::string file = temp.AddFile("open.txt", Bytes(7000));
+    HANDLE holder =
+        CreateFileW(platform::Utf8ToWide(file).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    std::vector<std::string> seen;
+    Trace trace;
+    trace.onPass = [&](int) { seen.push_back(Contents(file)); };
+    EXPECT_FALSE(ShredFile(file, Level(2, 3), &trace));
+    CloseHandle(holder);
+    EXPECT_EQ(trace.events, Expected(3, {1, 2, 3}));
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2], std::string(7000, '\0'));
+    EXPECT_TRUE(trace.renames.empty());
+    EXPECT_EQ(Names(temp.Path()), std::set<std::string>{"open.txt"});
+    EXPECT_EQ(Contents(file), "");
 }
 
 TEST(Shredder, ClearingLeavesAnEmptyFileUnderItsName) {
