@@ -120,6 +120,7 @@ TEST_F(StartupMonitor, ARunValueWhoseCommandHoldsEqualsGoesUnderItsOwnRootAndNot
     const std::string command = "C:\\Apps\\app.exe --mode=tray";
     ScopedRunValue machine(RootKey::LocalMachine, "Run", "TidewellTray", command);
     ScopedRunValue user(RootKey::CurrentUser, "Run", "TidewellTray", command);
+    ScopedRunValue once(RootKey::CurrentUser, "RunOnce", "TidewellTray", command);
     ScopedRunValue starred(RootKey::CurrentUser, "Run", "Tidewell*", "star.exe");
     ScopedRunValue other(RootKey::CurrentUser, "Run", "TidewellOther", "other.exe");
     const std::string subkey = std::string(kWindows) + "Run\\TidewellTray";
@@ -133,6 +134,7 @@ TEST_F(StartupMonitor, ARunValueWhoseCommandHoldsEqualsGoesUnderItsOwnRootAndNot
     EXPECT_TRUE(StopStartupProgram(runner.ctx, *tray));
     EXPECT_FALSE(user.Exists());
     EXPECT_TRUE(machine.Exists()) << "the value of the same name under HKLM stays";
+    EXPECT_TRUE(once.Exists()) << "and so does the one under RunOnce";
     EXPECT_TRUE(platform::RegistryKey::Open(RootKey::CurrentUser, subkey).HasValue("kept"))
         << "a subkey of the same name stays";
     EXPECT_TRUE(starred.Exists());
@@ -145,6 +147,7 @@ TEST_F(StartupMonitor, ARunValueWhoseCommandHoldsEqualsGoesUnderItsOwnRootAndNot
     EXPECT_FALSE(StopStartupProgram(runner.ctx, *star)) << "gone already: not removed again";
     EXPECT_TRUE(platform::RegistryKeyOpens(RootKey::CurrentUser, std::string(kWindows) + "Run"));
     EXPECT_FALSE(runner.ctx.Washing);
+    EXPECT_TRUE(runner.view.questions.empty()) << "the monitor has asked already";
     platform::DeleteRegistryTree(RootKey::CurrentUser, subkey);
 }
 
