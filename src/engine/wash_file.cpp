@@ -13,6 +13,7 @@
 #include "engine/walk_path.h"
 #include "platform/files.h"
 #include "platform/held_entry.h"
+#include "platform/held_folder.h"
 #include "platform/known_folders.h"
 #include "platform/paths.h"
 
@@ -103,28 +104,22 @@ bool IsSafeName(const std::string& name) {
     }
 }
 
-// The listings of one folder. "*.*" is read at most once: the subfolder walk leaves this
-// folder's own files alone, and a test run changes nothing at all.
-class FolderListings {
+// The listing of one folder, read once and whole through the held folder (by its path where
+// it cannot be), every entry with its long name: each stage checks the names against its mask
+// itself, and the subfolder walk leaves this folder's own files alone.
+class FolderListing {
   public:
-    explicit FolderListings(std::string folder) : folder_(std::move(folder)) {}
-
-    const std::vector<FileEntry>& All() {
-        if (!all_)
-            all_ = ListFolder(folder_ + "*.*");
-        return *all_;
-    }
-    const std::vector<FileEntry>& Matching(const std::string& mask) {
-        if (mask == "*.*")
-            return All();
-        matching_ = ListFolder(folder_ + mask);
-        return matching_;
+    const std::vector<FileEntry>& Of(const platform::HeldFolder& held, const std::string& path) {
+        if (!entries_) {
+            entries_ = held.List();
+            if (!entries_)
+                entries_ = ListFolder(path + "*.*");
+        }
+        return *entries_;
     }
 
   private:
-    std::string folder_;
-    std::optional<std::vector<FileEntry>> all_;
-    std::vector<FileEntry> matching_;
+    std::optional<std::vector<FileEntry>> entries_;
 };
 
 struct FolderOutcome {
@@ -144,23 +139,23 @@ struct FolderTask {
 // listed and washed is the folder checked.
 struct Frame {
     Frame(std::string shownPath, std::string walkPath, FolderTask folderTask)
-        : shown(std::move(shownPath)),
-          path(std::move(walkPath)),
-          task(std::move(folderTask)),
-          listings(path) {}
+        : shown(std::move(shownPath)), path(std::move(walkPath)), task(std::move(folderTask)) {}
 
     enum class Stage { Subfolders, MatchingSubfolders, Files, Done };
+
+    const std::vector<FileEntry>& Entries() { return listing.Of(held, path); }
 
     std::string shown;  // "C:\a\b\", as reports and questions show it
     std::string path;   // "\\?\C:\a\b\", for every system call
     FolderTask task;
-    platform::HeldEntry held;
+    platform::HeldFolder held;
     std::optional<FileIdentity> identity;
-    FolderListings listings;
+    FolderListing listing;
     const std::vector<FileEntry>* current = nullptr;  // the listing the stage goes through
     Stage stage = Stage::Subfolders;
     std::size_t next = 0;
-    std::size_t depth = 0;  // folders below the folder named
+    std::size_t depth = 0;      // folders below the folder named
+    std::size_t filesGone = 0;  // test run: files of this visit counted as destroyed
     bool tooDeepLogged = false;
 };
 
@@ -171,6 +166,8 @@ class FolderWasher {
         : scope_(scope), prompt_(prompt), delete_(deleteFiles) {}
 
     FolderOutcome Wash(const std::string& folder, const FolderTask& task) {
+        // Only a mask other than "*.*" walks a subfolder whose name fits it a second time.
+        revisits_ = task.includeSubfolders && !task.mask.empty() && task.mask != "*.*";
         const std::string spelled = platform::WithTrailingBackslash(folder);
         std::string why;
         std::optional<WalkPath> parsed = ParseWalkPath(folder, &why);
@@ -187,7 +184,7 @@ class FolderWasher {
             if (auto info = platform::EntryInfoAt(LongWalkPath(WalkPath{above, parsed->network})))
                 parent = info->identity;
         }
-        std::unique_ptr<Frame> top = Enter(parsed->plain, LongWalkPath(*parsed), task, parent);
+        std::unique_ptr<Frame> top = EnterNamed(parsed->plain, LongWalkPath(*parsed), task, parent);
         return top ? Walk(std::move(top)) : FolderOutcome{};
     }
 
@@ -234,13 +231,13 @@ class FolderWasher {
             switch (frame.stage) {
                 case Frame::Stage::Subfolders:
                     if (frame.task.includeSubfolders && !frame.current)
-                        frame.current = &frame.listings.All();
+                        frame.current = &frame.Entries();
                     if (auto child = NextSubfolder(frame, false))
                         return child;
                     Begin(frame, Frame::Stage::MatchingSubfolders);
                     if (frame.task.includeSubfolders && !frame.task.mask.empty() &&
                         frame.task.mask != "*.*" && scope_.KeepWashing())
-                        frame.current = &frame.listings.Matching(frame.task.mask);
+                        frame.current = &frame.Entries();
                     break;
                 case Frame::Stage::MatchingSubfolders:
                     if (auto child = NextSubfolder(frame, true))
@@ -288,8 +285,7 @@ class FolderWasher {
             }
             FolderTask task{matchingOnly ? "*.*" : frame.task.mask,
                             matchingOnly ? "" : frame.task.exclusions, delete_, true};
-            if (auto child = Enter(frame.shown + entry.name + "\\", frame.path + entry.name + "\\",
-                                   task, frame.identity, true)) {
+            if (auto child = EnterBelow(frame, entry, task)) {
                 child->depth = frame.depth + 1;
                 return child;
             }
@@ -339,24 +335,49 @@ class FolderWasher {
         return separators == 0 ? parsed.plain.substr(at) : std::string();
     }
 
-    // Opens and checks a folder about to be walked; null (and a log line) when it is refused.
-    std::unique_ptr<Frame> Enter(const std::string& shown, const std::string& path,
-                                 const FolderTask& task, const std::optional<FileIdentity>& parent,
-                                 bool below = false) {
+    // Opens and checks the folder named, about to be walked; null (and a log line) when it is
+    // refused.
+    std::unique_ptr<Frame> EnterNamed(const std::string& shown, const std::string& path,
+                                      const FolderTask& task,
+                                      const std::optional<FileIdentity>& parent) {
         auto frame = std::make_unique<Frame>(shown, path, task);
-        frame->held = platform::HeldEntry(path);
-        // Below a folder of the walk, with no link between, the volume is the parent's.
+        frame->held = platform::HeldFolder::AtPath(path);
+        std::optional<platform::HeldEntryInfo> info = frame->held.Info();
+        return Checked(std::move(frame), info, parent, true);
+    }
+
+    // Opens and checks a subfolder that the listing of `parent` showed as `entry`, by its name
+    // below the held parent. The volume is the parent's, and where the listing gave the file id
+    // and the handle gives the same, the folder entered is the folder listed: no link was
+    // swapped in since.
+    std::unique_ptr<Frame> EnterBelow(Frame& parent, const FileEntry& entry,
+                                      const FolderTask& task) {
+        auto frame = std::make_unique<Frame>(parent.shown + entry.name + "\\",
+                                             parent.path + entry.name + "\\", task);
+        frame->held = platform::HeldFolder::Below(parent.held, entry.name, frame->path);
         std::optional<platform::HeldEntryInfo> info =
-            parent && below ? frame->held.InfoOnVolume(parent->volume) : frame->held.Info();
+            parent.identity ? frame->held.InfoOnVolume(parent.identity->volume)
+                            : frame->held.Info();
+        const bool asListed = info && entry.fileId != 0 && info->identity.index == entry.fileId;
+        return Checked(std::move(frame), info, parent.identity, !asListed);
+    }
+
+    // The checks of a folder opened for the walk, through its handle; `askName`: whether the
+    // name is asked whether it is a link, which Wine's handles do not tell.
+    std::unique_ptr<Frame> Checked(std::unique_ptr<Frame> frame,
+                                   const std::optional<platform::HeldEntryInfo>& info,
+                                   const std::optional<FileIdentity>& parent, bool askName) {
+        const std::string& shown = frame->shown;
         if (!info) {
-            if (!platform::PathExists(path))
+            if (!platform::PathExists(frame->path))
                 return frame;  // nothing there: nothing to list, and its removal succeeds
             Refuse("Refused to wash " + shown + ": it could not be opened to see what it is");
             return nullptr;
         }
-        // The handle tells a link where the system opens links themselves; Wine follows a
-        // link all the same, so the name is asked too, while the handle holds the folder.
-        if ((info->attributes & platform::file_attr::kReparsePoint) || IsLink(path)) {
+        // Wine follows a link all the same, so the name is asked too, while the handle holds
+        // the folder.
+        if ((info->attributes & platform::file_attr::kReparsePoint) ||
+            (askName && IsLink(frame->path))) {
             Refuse("Refused to wash " + shown + ": it is " + kLinkReason);
             return nullptr;
         }
@@ -365,6 +386,7 @@ class FolderWasher {
             return nullptr;
         }
         frame->identity = info->identity;
+        const FolderTask& task = frame->task;
         if (WalkNeedsGuard(task.mask, task.includeSubfolders)) {
             std::string reason = Identities().Reason(info->identity, parent);
             if (!reason.empty()) {
@@ -399,6 +421,8 @@ class FolderWasher {
     }
 
     // Entries a test run has already counted as destroyed are gone for the rest of the walk.
+    // Files are remembered only where a folder can be walked twice; otherwise each frame
+    // counts its own.
     bool Gone(const std::string& path) const { return gone_.count(path) != 0; }
     void MarkGone(const std::string& path) {
         if (scope_.Testing())
@@ -414,12 +438,14 @@ class FolderWasher {
             Refuse("Left alone " + folder + entry.name + ": it is " + kLinkReason);
             return false;
         }
+        if (!entry.IsFolder() && !revisits_)
+            return true;
         return !Gone(folder + entry.name + (entry.IsFolder() ? "\\" : ""));
     }
 
     void WashFiles(Frame& frame) {
         const std::string& mask = frame.task.mask;
-        for (const FileEntry& entry : frame.listings.Matching(mask)) {
+        for (const FileEntry& entry : frame.Entries()) {
             if (!scope_.KeepWashing())
                 break;
             if (entry.IsFolder() || !FileMaskMatches(mask, entry.name) ||
@@ -430,30 +456,40 @@ class FolderWasher {
             if (prompt_ &&
                 !scope_.Confirm(prompt_, (delete_ ? "Delete " : "Clear ") + shown + " ?"))
                 continue;
-            if (!DestroyFile(shown, frame.path + entry.name, entry))
+            if (!DestroyFile(frame, shown, entry))
                 continue;
             scope_.Count(entry.size);
         }
     }
 
-    bool DestroyFile(const std::string& shown, const std::string& path, const FileEntry& entry) {
+    bool DestroyFile(Frame& frame, const std::string& shown, const FileEntry& entry) {
         if (scope_.Testing()) {
-            scope_.Report(WashActionKind::Blur, shown + " " + FormatSizeText(entry.size));
-            if (delete_)
-                MarkGone(shown);
+            std::string line;
+            line.reserve(shown.size() + 16);
+            line.append(shown).append(" ").append(FormatSizeText(entry.size));
+            scope_.Report(WashActionKind::Blur, line);
+            if (delete_) {
+                ++frame.filesGone;
+                if (revisits_)
+                    MarkGone(shown);
+            }
             return true;
         }
         scope_.Report(WashActionKind::Blur, shown);
         BusyWhileDestroying busy(scope_);
-        return ShredAndTell(scope_, shown, path, entry.attributes);
+        return ShredAndTell(scope_, shown, frame.path + entry.name, entry.attributes);
     }
 
     // A test run removes nothing, so it asks whether the real run would find the folder empty.
     bool WouldBeEmpty(Frame& frame) const {
-        for (const FileEntry& entry : frame.listings.All())
-            if (!Gone(frame.shown + entry.name + (entry.IsFolder() ? "\\" : "")))
+        std::size_t files = 0;
+        for (const FileEntry& entry : frame.Entries()) {
+            if (!entry.IsFolder() && !revisits_)
+                ++files;
+            else if (!Gone(frame.shown + entry.name + (entry.IsFolder() ? "\\" : "")))
                 return false;
-        return true;
+        }
+        return revisits_ || files == frame.filesGone;
     }
 
     FolderOutcome Finish(Frame& frame) {
@@ -481,6 +517,7 @@ class FolderWasher {
     const bool delete_;
     std::optional<ProtectedFolders> named_;
     std::unordered_set<std::string> gone_;  // test run only
+    bool revisits_ = false;
 };
 
 }  // namespace

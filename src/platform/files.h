@@ -24,6 +24,7 @@ struct FileEntry {
     std::string shortName;  // the 8.3 name, empty when the system gives none
     std::uint32_t attributes = 0;
     std::uint64_t size = 0;
+    std::uint64_t fileId = 0;  // from a listing through a held folder; 0 when not known
 
     bool IsFolder() const { return (attributes & file_attr::kDirectory) != 0; }
     bool IsReparsePoint() const { return (attributes & file_attr::kReparsePoint) != 0; }

@@ -42,9 +42,43 @@ std::function<void(const std::string&)>& BeforeHold() {
 
 }  // namespace
 
-HeldEntry::HeldEntry(const std::string& path) {
+std::optional<HeldEntryInfo> InfoOfHandle(void* handle) {
+    BY_HANDLE_FILE_INFORMATION data;
+    if (!handle || !GetFileInformationByHandle(static_cast<HANDLE>(handle), &data))
+        return std::nullopt;
+    HeldEntryInfo info;
+    info.identity.volume = data.dwVolumeSerialNumber;
+    info.identity.index =
+        (static_cast<std::uint64_t>(data.nFileIndexHigh) << 32) | data.nFileIndexLow;
+    info.attributes = data.dwFileAttributes;
+    info.links = data.nNumberOfLinks;
+    return info;
+}
+
+std::optional<HeldEntryInfo> InfoOfHandleOnVolume(void* handle, std::uint32_t volume) {
+    QueryInformationFile query = NtQuery();
+    if (!handle || !query)
+        return InfoOfHandle(handle);
+    IoStatus status{};
+    LARGE_INTEGER index{};
+    AttributeTag tag{};
+    if (query(handle, &status, &index, sizeof index, kFileInternalInformation) < 0 ||
+        query(handle, &status, &tag, sizeof tag, kFileAttributeTagInformation) < 0)
+        return InfoOfHandle(handle);
+    HeldEntryInfo info;
+    info.identity.volume = volume;
+    info.identity.index = static_cast<std::uint64_t>(index.QuadPart);
+    info.attributes = tag.attributes;
+    return info;
+}
+
+void RunBeforeHoldHook(const std::string& path) {
     if (BeforeHold())
         BeforeHold()(path);
+}
+
+HeldEntry::HeldEntry(const std::string& path) {
+    RunBeforeHoldHook(path);
     // No delete sharing: the entry cannot be renamed or removed while it is held.
     HANDLE handle = CreateFileW(Utf8ToWide(path).c_str(), FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -68,34 +102,11 @@ HeldEntry& HeldEntry::operator=(HeldEntry&& other) noexcept {
 }
 
 std::optional<HeldEntryInfo> HeldEntry::Info() const {
-    BY_HANDLE_FILE_INFORMATION data;
-    if (!handle_ || !GetFileInformationByHandle(static_cast<HANDLE>(handle_), &data))
-        return std::nullopt;
-    HeldEntryInfo info;
-    info.identity.volume = data.dwVolumeSerialNumber;
-    info.identity.index =
-        (static_cast<std::uint64_t>(data.nFileIndexHigh) << 32) | data.nFileIndexLow;
-    info.attributes = data.dwFileAttributes;
-    info.links = data.nNumberOfLinks;
-    return info;
+    return InfoOfHandle(handle_);
 }
 
 std::optional<HeldEntryInfo> HeldEntry::InfoOnVolume(std::uint32_t volume) const {
-    QueryInformationFile query = NtQuery();
-    if (!handle_ || !query)
-        return Info();
-    IoStatus status{};
-    LARGE_INTEGER index{};
-    AttributeTag tag{};
-    HANDLE handle = static_cast<HANDLE>(handle_);
-    if (query(handle, &status, &index, sizeof index, kFileInternalInformation) < 0 ||
-        query(handle, &status, &tag, sizeof tag, kFileAttributeTagInformation) < 0)
-        return Info();
-    HeldEntryInfo info;
-    info.identity.volume = volume;
-    info.identity.index = static_cast<std::uint64_t>(index.QuadPart);
-    info.attributes = tag.attributes;
-    return info;
+    return InfoOfHandleOnVolume(handle_, volume);
 }
 
 void HeldEntry::Close() {

@@ -56,6 +56,12 @@ class HeldEntry {
     void* handle_ = nullptr;  // HANDLE; never INVALID_HANDLE_VALUE
 };
 
+// What an open handle (a HANDLE) of a file or folder says, for the holders of platform/.
+std::optional<HeldEntryInfo> InfoOfHandle(void* handle);
+std::optional<HeldEntryInfo> InfoOfHandleOnVolume(void* handle, std::uint32_t volume);
+// Runs the hook of OverrideBeforeHoldForTests, if any, before `path` is held.
+void RunBeforeHoldHook(const std::string& path);
+
 // Opens, reads and closes.
 std::optional<HeldEntryInfo> EntryInfoAt(const std::string& path);
 
