@@ -137,7 +137,7 @@ void ActiveXWash::WashProgram(const std::string& path) {
 // Destroys a file of a cache folder through the primitives; a test run reports it with its
 // size and `testNote`. True when it was destroyed (in a test run: would be).
 bool ActiveXWash::DestroyFile(const std::string& path, const std::string& testNote) {
-    const std::string why = ContainedFileRefusal(path, contained_);
+    const std::string why = Refusal(path);
     if (!why.empty()) {
         Refuse("Left alone " + path + ": " + why);
         return false;
@@ -160,7 +160,7 @@ bool ActiveXWash::DestroyFile(const std::string& path, const std::string& testNo
 // "regsvr32 /u /s", only for a library of a cache folder: a path read from the registry may
 // name any file, a system library too.
 void ActiveXWash::Unregister(const std::string& library) {
-    const std::string why = ContainedFileRefusal(library, contained_);
+    const std::string why = Refusal(library);
     if (!why.empty()) {
         Refuse("Refused to unregister " + library + ": " + why);
         return;
@@ -170,7 +170,7 @@ void ActiveXWash::Unregister(const std::string& library) {
 }
 
 void ActiveXWash::RunUninstaller(const std::string& inf) {
-    const std::string why = ContainedFileRefusal(inf, contained_);
+    const std::string why = Refusal(inf);
     if (!why.empty()) {
         Refuse("Refused to run the uninstall section of " + inf + ": " + why);
         return;

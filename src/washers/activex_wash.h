@@ -49,6 +49,7 @@ class ActiveXWash {
     void RunUninstaller(const std::string& inf);
 
     // Rules and lines.
+    std::string Refusal(const std::string& path) const;
     bool Accepted(const std::string& path) const;
     bool InsideCache(const std::string& path) const;
     bool SameAsUnitPath(const std::string& path) const;

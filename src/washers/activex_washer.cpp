@@ -165,8 +165,7 @@ void ActiveXWash::WashControl(const Unit& unit) {
     }
     if (!InsideCache(inf))
         return;  // not a download of the cache: nothing of it is ours to remove
-    const std::string why =
-        library.empty() ? "it names no file" : ContainedFileRefusal(library, contained_);
+    const std::string why = Refusal(library);
     if (!why.empty()) {
         // A class that runs from elsewhere (a system library) is not the download's to remove.
         Refuse("Refused to unregister and delete " + library + ", the library of " + unit.name +
@@ -225,6 +224,15 @@ void ActiveXWash::DeleteKeyTree(RootKey root, const std::string& path, bool exis
 
 bool ActiveXWash::Accepted(const std::string& path) const {
     return PathIsAccepted(ctx_.AcceptedActiveXList, path);
+}
+
+// Why a file may not be unregistered, uninstalled or destroyed, or "" when it may: only an
+// existing file inside a cache folder, reached through no link. A relative path (a registry
+// value may hold anything) would be found wherever the current folder is.
+std::string ActiveXWash::Refusal(const std::string& path) const {
+    if (!platform::IsAbsolutePath(path))
+        return "it is not a full path";
+    return ContainedFileRefusal(path, contained_);
 }
 
 bool ActiveXWash::InsideCache(const std::string& path) const {

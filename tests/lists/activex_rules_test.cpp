@@ -52,11 +52,15 @@ TEST(ActiveXItems, UnitsByTheirFilesThenTheCacheEntriesNoLineNamesYet) {
     missing.osd = cache + "gone.osd";  // named but not there
     DistributionUnit bare;
     bare.name = "NoDownloadInformation";
+    DistributionUnit empty;  // download information without a file named
+    empty.name = "{EMPTY}";
+    empty.hasDownloadInformation = true;
     const std::vector<DistributionUnit> units = {
         OsdUnit("{OSD-1}", cache + "viewer.osd"),
         InfUnit("{A1}", cache + "player.inf", "Media Player = Plus"),
         InfUnit("Plain Unit", cache + "plain.inf", "not shown: no class id"),
         missing,
+        empty,
         bare,
     };
     // The INF a unit names and a folder that holds a unit's file are not listed again.

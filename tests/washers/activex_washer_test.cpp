@@ -207,6 +207,18 @@ TEST(DownloadedProgramFiles, ALibraryOutsideTheCacheIsNeverUnregistered) {
     EXPECT_TRUE(platform::FileExists(ole));
     EXPECT_TRUE(system.HasSubkey("InProcServer32"));
     EXPECT_TRUE(Holds(wash.log, "Refused to unregister and delete " + ole));
+
+    // A bare name is found wherever the current folder is, even inside the cache: refused.
+    system.SetString("", "Claims.dll", "InProcServer32");
+    sandbox.cache.AddFile("Claims.inf", "[Version]\r\n");
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    SetCurrentDirectoryW(platform::Utf8ToWide(sandbox.cache.Path()).c_str());
+    wash = runner.Run(wlitIE_Downloaded_Program_Files, false);
+    SetCurrentDirectoryW(current);
+    EXPECT_TRUE(Holds(wash.log, "Refused to unregister and delete Claims.dll, the library of " +
+                                    std::string(kControlClass) + ": it is not a full path"));
+    EXPECT_TRUE(system.HasSubkey("InProcServer32"));
 }
 
 // A program of the cache is ended before it is destroyed; the same program running from another
