@@ -18,6 +18,7 @@
 #include "platform/text.h"
 #include "support/scoped_registry_key.h"
 #include "support/temp_folder.h"
+#include "support/unix_link.h"
 #include "washers/washer_harness.h"
 
 using testing_support::ScopedRegistryKey;
@@ -297,8 +298,10 @@ TEST(DownloadedProgramFiles, ACacheFolderThatIsTheWindowsFolderIsNeverWalked) {
     const std::string other = files.AddFile(windows + "tidewell_activex_probe.dat");
     ScopedRegistryKey marker(RootKey::CurrentUser, kInfMarkerKey);
     marker.SetString("Installed", "1");
+    // W: is a second name of the Windows folder: only its identity tells.
+    ASSERT_TRUE(testing_support::MakeDriveLetter('w', windows));
     const std::string spellings[] = {windows, platform::SystemFolder() + "..\\",
-                                     platform::SystemFolder()};
+                                     platform::SystemFolder(), "W:\\"};
     for (const std::string& spelling : spellings) {
         SCOPED_TRACE(spelling);
         ScopedRegistryValue value(RootKey::LocalMachine, kCacheKey, "0");
@@ -313,6 +316,32 @@ TEST(DownloadedProgramFiles, ACacheFolderThatIsTheWindowsFolderIsNeverWalked) {
             Holds(wash.log, "Left alone the ActiveX cache folder " + spelling + ": it is "));
         EXPECT_FALSE(Holds(wash.log, "Uninstalling INF file"));
     }
+    testing_support::RemoveDriveLetter('w');
+}
+
+// A link in the cache, or a cache folder that is a link, leads elsewhere: never followed.
+TEST(DownloadedProgramFiles, LinksInOrAsTheCacheAreNeverFollowed) {
+    CacheSandbox sandbox;
+    TempFolder outside;
+    const std::string victim = outside.AddFile("Precious.dll", "mine");
+    testing_support::ScopedUnixSymlink inside(platform::WithoutTrailingBackslash(outside.Path()),
+                                              sandbox.cache.Path() + "Linked");
+    ASSERT_TRUE(inside.Made());
+    WasherRunner runner;
+    WashOutcome wash = runner.Run(wlitIE_Downloaded_Program_Files, false);
+    EXPECT_TRUE(platform::FileExists(victim));
+    EXPECT_TRUE(Holds(wash.log, "Left alone " + sandbox.cache.Path() + "Linked: it is a link"));
+
+    TempFolder holder;
+    const std::string linkedCache = holder.Path() + "Cache";
+    testing_support::ScopedUnixSymlink asCache(platform::WithoutTrailingBackslash(outside.Path()),
+                                               linkedCache);
+    ASSERT_TRUE(asCache.Made());
+    sandbox.value.SetString(linkedCache);
+    wash = runner.Run(wlitIE_Downloaded_Program_Files, false);
+    EXPECT_TRUE(platform::FileExists(victim));
+    EXPECT_EQ(wash.count, 0u);
+    EXPECT_TRUE(Holds(wash.log, "Refused to wash " + linkedCache)) << wash.log;
 }
 
 // Browsers that cannot be closed cancel the washer: its line says so and nothing goes.
