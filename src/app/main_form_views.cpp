@@ -10,6 +10,7 @@
 #include "app/wash_page.h"
 #include "engine/deferred_wash.h"
 #include "engine/wash_driver.h"
+#include "lists/object_detection.h"
 #include "platform/system.h"
 #include "ui/apply_language.h"
 #include "ui/message_dlg_box.h"
@@ -257,7 +258,10 @@ void TMainForm::StopHookLibrary() {
 }
 
 void TMainForm::RunObjectDetection() {
-    RefreshWashList(catalogue_, *this);
+    if (ctx_.Washing)
+        return;
+    const ObjectsTabsShown tabs = CheckObjectsBtnClick(catalogue_, *this);
+    objectsPage_->ShowTabs({true, tabs.IECookies, tabs.ActiveX, tabs.MailBoxes, true});
 }
 
 void TMainForm::OpenActivityLog() {
@@ -271,6 +275,9 @@ void TMainForm::CloseActivityLog() {
 }
 
 void TMainForm::ApplyLanguage(const LanguageChoice& language) {
+    // The language names the tabs by their places: all are there while it is applied, and
+    // object detection hides the absent ones again afterwards.
+    objectsPage_->ShowTabs({true, true, true, true, true});
     ui::ApplyLanguage(Handle(), kMainFormName, language,
                       [this](HWND control, const std::string& hint) { SetHint(control, hint); });
     vanishPage_->ApplyTexts();

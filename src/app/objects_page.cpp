@@ -310,10 +310,13 @@ void ObjectsPage::Repaint() {
 }
 
 void ObjectsPage::ShowTab(ObjectsTab tab) {
+    const int position = TabIndex(tab);
+    if (position < 0)
+        return;
     auto index = static_cast<std::size_t>(tab);
     HWND tabs = Control(ids::ObjectsPages);
-    if (ui::TabSelection(tabs) != static_cast<int>(index))
-        ui::SetTabSelection(tabs, static_cast<int>(index));
+    if (ui::TabSelection(tabs) != position)
+        ui::SetTabSelection(tabs, position);
     for (std::size_t t = 0; t < tabControls_.size(); ++t)
         if (t != index)
             for (HWND control : tabControls_[t])
@@ -323,9 +326,38 @@ void ObjectsPage::ShowTab(ObjectsTab tab) {
 }
 
 ObjectsTab ObjectsPage::ActiveTab() const {
-    int selection = ui::TabSelection(Control(ids::ObjectsPages));
-    return selection > 0 && selection < kTabCount ? static_cast<ObjectsTab>(selection)
-                                                  : ObjectsTab::WashObjects;
+    const int selection = ui::TabSelection(Control(ids::ObjectsPages));
+    for (int t = 1; t < kTabCount; ++t)
+        if (selection >= 0 && TabIndex(static_cast<ObjectsTab>(t)) == selection)
+            return static_cast<ObjectsTab>(t);
+    return ObjectsTab::WashObjects;
+}
+
+int ObjectsPage::TabIndex(ObjectsTab tab) const {
+    const auto wanted = static_cast<std::size_t>(tab);
+    if (wanted >= tabShown_.size() || !tabShown_[wanted])
+        return -1;
+    int position = 0;
+    for (std::size_t t = 0; t < wanted; ++t)
+        position += tabShown_[t] ? 1 : 0;
+    return position;
+}
+
+void ObjectsPage::ShowTabs(const std::array<bool, kTabCount>& shown) {
+    HWND tabs = Control(ids::ObjectsPages);
+    const ObjectsTab active = ActiveTab();
+    // The captions shown now are read back: a language may have set them since.
+    for (std::size_t t = 0, position = 0; t < tabShown_.size(); ++t)
+        if (tabShown_[t])
+            tabCaptions_[t] = ui::TabItemText(tabs, static_cast<int>(position++));
+    tabShown_ = shown;
+    tabShown_[0] = true;
+    std::vector<std::string> items;
+    for (std::size_t t = 0; t < tabShown_.size(); ++t)
+        if (tabShown_[t])
+            items.push_back(tabCaptions_[t]);
+    ui::SetTabItems(tabs, items);
+    ShowTab(TabIndex(active) >= 0 ? active : ObjectsTab::WashObjects);
 }
 
 void ObjectsPage::UpdateControls(bool userObjectSelected) {

@@ -31,8 +31,12 @@ class ObjectsPage : public Page {
     int SelectedRow() const;
     void Repaint();
 
+    // Shows a tab (none when it is hidden) and reports the one shown.
     void ShowTab(ObjectsTab tab);
     ObjectsTab ActiveTab() const;
+    // The tabs that object detection leaves (the wash objects tab always stays). Hidden tabs
+    // keep their captions for when they come back.
+    void ShowTabs(const std::array<bool, kTabCount>& shown);
     // Enables the controls that depend on the selected row and on the lists' contents.
     void UpdateControls(bool userObjectSelected);
 
@@ -58,8 +62,12 @@ class ObjectsPage : public Page {
     bool RowEnabled(int row) const;
     void ObjectsPagesDrawTab(const DRAWITEMSTRUCT& item);
     HWND Add(int tab, HWND control);
+    // The position of a tab in the tab control; -1 when it is hidden.
+    int TabIndex(ObjectsTab tab) const;
 
     std::array<std::vector<HWND>, kTabCount> tabControls_;
+    std::array<bool, kTabCount> tabShown_ = {true, true, true, true, true};
+    std::array<std::string, kTabCount> tabCaptions_;
     bool settingChecks_ = false;  // check marks set by the program, not clicked
     ui::UniqueBrush tabBrush_;
     ActiveXTab activeX_{form_};

@@ -1,6 +1,7 @@
 #include "cli/console_settings_host.h"
 
 #include "catalogue/language.h"
+#include "lists/object_detection.h"
 
 ConsoleSettingsHost::ConsoleSettingsHost(WashContext& ctx, ConsoleIo& io)
     : ctx_(ctx),
@@ -18,11 +19,10 @@ void ConsoleSettingsHost::ShowShellFolderWarning(const std::string& text) {
     io_.Err("TidewellCmd: " + text + "\r\n");
 }
 
-// Object detection of absent software has not been built yet: until it is, every object is
-// present, and the states follow the selection as after a detection.
+// The same detection as the main window's: absent software is not selected and cannot be
+// chosen with --only. It only reads; there are no tabs to hide here.
 void ConsoleSettingsHost::RunObjectDetection() {
-    for (auto& item : ctx_.Objects.Items)
-        ApplySelectionRule(*item);
+    CheckObjectsBtnClick(ctx_.Objects, view_);
 }
 
 void ConsoleSettingsHost::OpenActivityLog() {

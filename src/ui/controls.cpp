@@ -230,6 +230,18 @@ void SetTabItems(HWND tabs, const std::vector<std::string>& items) {
     }
 }
 
+std::string TabItemText(HWND tabs, int index) {
+    wchar_t caption[256] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption;
+    item.cchTextMax = 255;
+    if (!SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(&item)))
+        return {};
+    return platform::WideToUtf8(item.pszText ? item.pszText : caption);
+}
+
 int TabSelection(HWND tabs) {
     return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
 }

@@ -64,6 +64,7 @@ void SetListColumnWidth(HWND list, int column, int width);
 
 // Tab controls.
 void SetTabItems(HWND tabs, const std::vector<std::string>& items);
+std::string TabItemText(HWND tabs, int index);
 int TabSelection(HWND tabs);
 void SetTabSelection(HWND tabs, int index);
 

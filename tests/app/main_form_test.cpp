@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/control_ids.h"
 #include "app/test_window.h"
 #include "catalogue/settings_values.h"
+#include "support/scoped_shell_folder.h"
 #include "support/temp_folder.h"
 #include "ui/about_box.h"
 #include "app/skin.h"
@@ -51,6 +53,10 @@ struct WashPageProbe {
 class MainFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Opera and Firefox are installed (their folders are there), so their objects can be
+        // ticked; object detection disables the objects of absent software.
+        appData.AddFolder("Opera");
+        appData.AddFolder("Mozilla\\Firefox\\Profiles");
         form = std::make_unique<TMainForm>(flags, SettingsFilesIn(folder.Path()));
         ASSERT_TRUE(form->Create());
     }
@@ -87,7 +93,8 @@ class MainFormTest : public ::testing::Test {
             ui::SetListRowChecked(WashingList(), type, true);  // as a click on its check box
     }
 
-    testing_support::TempFolder folder;
+    testing_support::TempFolder folder, appData;
+    testing_support::ScopedShellFolder roaming{"AppData", appData.Path()};
     StartupFlags flags;
     std::unique_ptr<TMainForm> form;
 };
@@ -96,7 +103,19 @@ TEST_F(MainFormTest, StartsOnTheWashPageWithTheTrayIconAndDefaultObjects) {
     EXPECT_EQ(form->ActivePageName(), "Tidewell");
     EXPECT_TRUE(form->TrayIconShown());
     EXPECT_EQ(form->Objects().Items.size(), 82u);
-    EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)), 37);
+    // The 37 objects selected by default, less those of software that is not installed.
+    int defaults = 0;
+    for (const auto& item : form->Objects().Items) {
+        EXPECT_EQ(item->Selected, item->Enabled && TypeInfo(item->ItemType).selectedByDefault)
+            << TypeInfo(item->ItemType).identifier;
+        defaults += TypeInfo(item->ItemType).selectedByDefault ? 1 : 0;
+    }
+    EXPECT_EQ(defaults, 37);
+    EXPECT_TRUE(form->Objects().Items[wlitOpera_Cache]->Selected);
+    EXPECT_FALSE(form->Objects().Items[wlitNetCaptor_History]->Selected);
+    const std::vector<bool> selected = Selections();
+    EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)),
+              static_cast<int>(std::count(selected.begin(), selected.end(), true)));
     EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::LastWashTimeLbl)), "N/A");
     EXPECT_EQ(GoCaption(), "Go..");
     // Check marks and selections agree row by row.
@@ -161,8 +180,8 @@ TEST_F(MainFormTest, CatalogueButtonsAndCheckMarksAreInertWhileWashing) {
     for (bool selected : Selections())
         EXPECT_FALSE(selected);
     EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)), 0);
-    ui::SetListRowChecked(WashingList(), wlitWin_Run_History, true);
-    EXPECT_TRUE(form->Objects().Items[wlitWin_Run_History]->Selected);
+    ui::SetListRowChecked(WashingList(), wlitWin_Clipboard, true);
+    EXPECT_TRUE(form->Objects().Items[wlitWin_Clipboard]->Selected);
     EXPECT_EQ(ui::ListCount(Control(ids::PageTidewell, ids::WashList)), 1);
 }
 

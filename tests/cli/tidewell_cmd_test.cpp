@@ -3,6 +3,7 @@
 // what it leaves in the registry, the files and tidewell.log.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 
 #include "catalogue/date_time.h"
@@ -109,11 +110,13 @@ TEST(TidewellCmd, OnlyRefusesUnknownAndUnwashableObjectsAndWashesNothing) {
     EXPECT_NE(r.errors.find("unknown object identifier 'wlitNo_Such_Thing'"), std::string::npos)
         << r.errors;
     EXPECT_TRUE(run.HasValue("a"));
-    // No washer handles IE's downloaded program files yet: asked for by name, it is refused,
-    // not skipped.
-    r = program.Run("wash --yes --only wlitWin_Run_History,wlitIE_Downloaded_Program_Files");
+    // Software that is not installed (no Opera folder): asked for by name, it is refused, not
+    // skipped.
+    TempFolder appData;
+    testing_support::ScopedShellFolder roaming{"AppData", appData.Path()};
+    r = program.Run("wash --yes --only wlitWin_Run_History,wlitOpera_Cache");
     EXPECT_EQ(r.exitCode, 2u);
-    EXPECT_NE(r.errors.find("'wlitIE_Downloaded_Program_Files' cannot be washed yet"),
+    EXPECT_NE(r.errors.find("object 'wlitOpera_Cache' is not present on this computer"),
               std::string::npos)
         << r.errors;
     EXPECT_EQ(r.output, "");
@@ -122,6 +125,7 @@ TEST(TidewellCmd, OnlyRefusesUnknownAndUnwashableObjectsAndWashesNothing) {
 }
 
 TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
+    OneRunCommand run;
     ProgramFolder program(
         "wlitWin_Clipboard=1\r\nwlitIE_History=0\r\n"
         "[Objects]\r\nCount=1\r\n[Object_1]\r\nDisplayName=Büro ☂ Ελλάδα\r\nSelected=1\r\n");
@@ -139,7 +143,7 @@ TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
     EXPECT_EQ(fields(lines[1])[0], "wlitIE_Visited_Typed_Urls");
     EXPECT_EQ(fields(lines[1 + wlitIE_History])[2], "no");
     EXPECT_EQ(fields(lines[1 + wlitWin_Clipboard])[2], "yes");
-    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[2], "yes");  // by default
+    EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[2], "yes");  // by default, and present
     EXPECT_EQ(fields(lines[1 + wlitWin_Run_History])[3], "yes");
     // Redirected output is UTF-8, whatever the code page.
     EXPECT_EQ(fields(lines[83]),
@@ -156,6 +160,49 @@ TEST(TidewellCmd, ListsEveryObjectAndLeavesTheSettingsAsTheyWere) {
     ASSERT_EQ(logging.Run("list").exitCode, 0u);
     EXPECT_NE(logging.Log().find("**** Tidewell started at "), std::string::npos);
     EXPECT_NE(logging.Log().find("**** Tidewell closed at "), std::string::npos);
+}
+
+// The "selected" and "present" columns of each object's line of "list", by identifier.
+std::map<std::string, std::string> SelectedAndPresent(const std::string& listing) {
+    std::map<std::string, std::string> columns;
+    const std::regex line(R"((\S+)\s+.*\S\s+(yes|no)\s+(yes|no))");
+    for (const std::string& text : Lines(listing)) {
+        std::smatch m;
+        if (std::regex_match(text, m, line))
+            columns[m[1]] = std::string(m[2]) + "/" + std::string(m[3]);
+    }
+    return columns;
+}
+
+TEST(TidewellCmd, ListSaysWhichSoftwareIsInstalled) {
+    TempFolder appData;
+    testing_support::ScopedShellFolder roaming{"AppData", appData.Path()};
+    ScopedRegistryKey office{RootKey::CurrentUser, "Software\\Microsoft\\Office"};
+    ProgramFolder program(
+        "wlitOpera_Cache=1\r\nwlitMS_Word=1\r\nwlitMS_Excel=1\r\nwlitWin_Clipboard=1\r\n");
+    const std::string iniBefore = program.Ini();
+    ChildProcessResult before = program.Run("list");
+    ASSERT_EQ(before.exitCode, 0u) << before.errors;
+    std::map<std::string, std::string> shown = SelectedAndPresent(before.output);
+    ASSERT_EQ(shown.size(), 82u) << before.output;
+    // Chosen in the settings, but not installed: neither selected nor present.
+    EXPECT_EQ(shown["wlitOpera_Cache"], "no/no");
+    EXPECT_EQ(shown["wlitOpera_Bookmarks"], "no/no");
+    EXPECT_EQ(shown["wlitMS_Word"], "no/no");
+    EXPECT_EQ(shown["wlitWin_Clipboard"], "yes/yes");
+    EXPECT_EQ(shown["wlitWin_Log_Files"], "no/yes");
+
+    appData.AddFolder("Opera\\profile");
+    office.SetString("Pos", "1", "11.0\\Word\\Data");
+    ChildProcessResult after = program.Run("list");
+    ASSERT_EQ(after.exitCode, 0u) << after.errors;
+    shown = SelectedAndPresent(after.output);
+    EXPECT_EQ(shown["wlitOpera_Cache"], "yes/yes");
+    EXPECT_EQ(shown["wlitOpera_Bookmarks"], "no/yes");  // installed, not chosen
+    EXPECT_EQ(shown["wlitMS_Word"], "yes/yes");
+    EXPECT_EQ(shown["wlitMS_Excel"], "no/no") << "Word's version has no Excel files";
+    // Neither listing wrote the selection it found back to the settings.
+    EXPECT_EQ(program.Ini(), iniBefore);
 }
 
 // The counted lines of a test listing (one per entry a wash would remove), by object header.
