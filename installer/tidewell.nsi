@@ -4,6 +4,7 @@
 ;                       they are in, and the macro ForEachProgramFile), so the zip and the
 ;                       installer ship the same files
 ;   /DOUTFILE=...  /DFILE_VERSION=2.4.3.1  /DPRODUCT_VERSION="2.4 release 3"
+;   /DCOMPRESSOR=zlib   quicker packages for the tests (default lzma)
 !macro RequireDefine NAME
   !ifndef ${NAME}
     !error "scripts/release passes /D${NAME}=..."
@@ -15,7 +16,8 @@
 !insertmacro RequireDefine FILE_VERSION
 !insertmacro RequireDefine PRODUCT_VERSION
 Target ${TARGET}
-SetCompressor /SOLID lzma
+!define /ifndef COMPRESSOR lzma
+SetCompressor /SOLID ${COMPRESSOR}
 
 !include MUI2.nsh
 !include LogicLib.nsh

@@ -6,14 +6,14 @@
 # 64 also runs the installer under wine64 in a sandbox prefix of its own (the 32-bit installer
 # cannot run here; the same script builds both): a silent install and uninstall while the
 # program runs, then a second install whose uninstall the program's "uninstall" hand-off starts
-# and a user answers. Files and HKLM\Software are compared with a snapshot from before.
+# and a user answers. The prefix's files and HKLM are compared with a snapshot from before.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 width=${1:?usage: release_test.sh 32|64 [BUILD_ROOT]}
 out=$(realpath -m "${2:-${TIDEWELL_BUILD_DIR:-$root/build}}")
 case $width in
-    32) build="$out/win32" flag=() ;;
-    64) build="$out/win64" flag=(--win64) ;;
+    32) build="$out/win32" flag=() ;;  # packed as the release is
+    64) build="$out/win64" flag=(--win64 --fast) ;;
     *) echo "release_test: width is 32 or 64" >&2; exit 2 ;;
 esac
 packages="$out/release-test-$width"
@@ -34,13 +34,16 @@ zip_file=$(ls "$packages"/Tidewell-*-portable.zip)
 setup_file=$(ls "$packages"/Tidewell-*-setup.exe)
 
 shipped=(Tidewell.exe Tidewell.dll TidewellCmd.exe NimboAction.exe NimboAction.dll Tidewell.lng
-         tidewell_2431.dat)
+         tidewell_2431.dat Tidewell.ico)
 [ -f "$build/NimboAction64.dll" ] && shipped+=(NimboAction64.dll)
+built() {  # built NAME: where the build keeps the file shipped as NAME
+    if [ "$1" = Tidewell.ico ]; then echo "$build/res/skin/tidewell.ico"; else echo "$build/$1"; fi
+}
 expected=$( (echo "Tidewell/"; for f in "${shipped[@]}" README.txt; do echo "Tidewell/$f"; done) | LC_ALL=C sort)
 listed=$(unzip -Z1 "$zip_file" | LC_ALL=C sort)
 [ "$listed" = "$expected" ] || fail "the zip holds $(echo $listed), not $(echo $expected)"
 for f in "${shipped[@]}"; do
-    unzip -p "$zip_file" "Tidewell/$f" | cmp -s - "$build/$f" || fail "Tidewell/$f in the zip is not the built $f"
+    unzip -p "$zip_file" "Tidewell/$f" | cmp -s - "$(built "$f")" || fail "Tidewell/$f in the zip is not the built $f"
 done
 unzip -p "$zip_file" Tidewell/README.txt | tr -d '\r' | cmp -s - "$root/README.md" ||
     fail "README.txt in the zip is not README.md"
@@ -85,17 +88,31 @@ for key in 'HKCR\*\shellex\ContextMenuHandlers' 'HKCR\Directory\shellex\ContextM
     win reg add "$key" /f >/dev/null
 done
 
-snapshot() {  # snapshot NAME: the prefix's files (temporary folders aside) and HKLM\Software
+# A snapshot, taken while Windows is down: the prefix's files (temporary folders aside) and
+# HKLM\Software as the Wine server saved it, without write times and without the font lists
+# Wine fills as programs first draw text.
+snapshot() {  # snapshot NAME
     (cd "$c" && find . \( -ipath './users/*/temp' -o -ipath './windows/temp' \) -prune -o -print |
         LC_ALL=C sort) >"$work/$1.files"
-    win reg export 'HKLM\Software' 'C:\release-test\snapshot.reg' /y >/dev/null
-    iconv -f UTF-16LE -t UTF-8 "$c/release-test/snapshot.reg" | tr -d '\r' >"$work/$1.reg"
-    rm -f "$c/release-test/snapshot.reg"
+    awk '/^\[/ { keep = index($0, "[Software\\\\") == 1 && $0 !~ /CurrentVersion\\\\Fonts\]/
+                 sub(/\] [0-9]+$/, "]") }
+         keep && !/^#time=/' "$WINEPREFIX/system.reg" >"$work/$1.reg"
 }
-compare() {  # compare NAME [FILE...]: like the snapshot "before" but for FILE... (relative to C:)
+# Windows restarting (and a snapshot NAME while it is down): what was left for the next start,
+# such as files still in use, is done then.
+restart_windows() {  # restart_windows [NAME]
+    "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+    "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+    [ -z "${1:-}" ] || snapshot "$1"
+    "$WINESERVER" -p </dev/null >/dev/null 2>&1
+    "$WINE_LOADER" wineboot </dev/null >/dev/null 2>&1
+}
+# After a restart, the machine must be as before the install but for FILE... (relative to C:).
+compare() {  # compare NAME [FILE...]
     local name=$1
     shift
-    snapshot "$name"
+    restart_windows
+    restart_windows "$name"
     { cat "$work/before.files"; [ $# -eq 0 ] || printf '%s\n' "$@"; } | LC_ALL=C sort -u >"$work/$name.expected"
     diff "$work/$name.expected" "$work/$name.files" >"$work/$name.files.diff" ||
         fail "$name: files differ from before (< missing, > left behind):$(echo; cat "$work/$name.files.diff")"
@@ -124,7 +141,7 @@ install_silently() {
         [ -f "$program_dir/$f" ] || fail "$1: $f was not installed"
     done
     for f in "${shipped[@]}"; do
-        cmp -s "$program_dir/$f" "$build/$f" || fail "$1: the installed $f is not the built one"
+        cmp -s "$program_dir/$f" "$(built "$f")" || fail "$1: the installed $f is not the built one"
     done
     [ -f "$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tidewell.lnk" ] ||
         fail "$1: no Start-menu entry"
@@ -133,13 +150,6 @@ install_silently() {
     [ -n "$(reg_value "$uninstall_key" DisplayName)" ] || fail "$1: no DisplayName"
 }
 
-# Windows restarting: what was left for the next start (files still in use) is done then.
-restart_windows() {
-    "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
-    "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
-    "$WINESERVER" -p </dev/null >/dev/null 2>&1
-    "$WINE_LOADER" wineboot </dev/null >/dev/null 2>&1
-}
 # Every program file still there after an uninstall must be in use and left for the restart.
 left_for_restart() {  # left_for_restart NAME
     local pending f
@@ -152,8 +162,8 @@ left_for_restart() {  # left_for_restart NAME
     done
 }
 
-restart_windows
-snapshot before
+restart_windows  # lets Wine's start do what it does once (such as running RunOnce)
+restart_windows before
 
 # 1. Silent install; the program runs from its place and leaves what its switches make; a silent
 #    uninstall while it runs ends it and removes everything but the settings and the log.
@@ -183,7 +193,6 @@ wait_for 60 no_file "$program_dir/uninstall.exe" || fail "silent: the uninstalle
 wait_for 10 program_gone || fail "silent: the uninstaller left Tidewell running"
 [ -s "$program_dir/tidewell.ini" ] || fail "silent: the settings were not kept (or never written)"
 left_for_restart "silent"
-restart_windows
 compare after-silent "./Program Files/Tidewell" "./Program Files/Tidewell/tidewell.ini" \
     "./Program Files/Tidewell/tidewell.log"
 
@@ -200,6 +209,5 @@ probe press 'Tidewell Uninstall' 1 30 || fail "asked: no Uninstall button"
 probe press 'Tidewell Uninstall' 6 60 || fail "asked: no question about the settings"
 probe gone 'Tidewell Uninstall' 60 || fail "asked: the uninstaller did not end"
 left_for_restart "asked"
-restart_windows
 compare after-asked
 finish
