@@ -37,9 +37,17 @@ void StartupProgramsList::SetChecked(std::size_t index, bool checked) {
 void StartupProgramsList::DeleteChecked(const ConfirmStartupRemoval& confirm,
                                         const RemoveStartupProgram& remove) {
     for (std::size_t index = lines_.size(); index-- > 0;) {
-        if (!lines_[index].checked || !confirm(lines_[index].program))
+        if (index >= lines_.size() || !lines_[index].checked)
             continue;
-        if (remove(lines_[index].program))
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+        // A copy: the question waits for the user, and the window may rebuild the list meanwhile.
+        const StartupProgram program = lines_[index].program;
+        if (!confirm(program) || !remove(program))
+            continue;
+        const std::string source = program.SourceText();
+        lines_.erase(std::remove_if(lines_.begin(), lines_.end(),
+                                    [&](const StartupLine& line) {
+                                        return line.program.SourceText() == source;
+                                    }),
+                     lines_.end());
     }
 }
