@@ -62,7 +62,13 @@ done
 source "$root/scripts/lib/wine-sandbox.sh"
 sandbox_template "$out/wine-template"
 sandbox_fresh "$out/wine-template" "$out/wine-release"
-trap sandbox_stop EXIT
+# Stopped whatever happens; the prefix (some 700 MB) is kept only when something failed.
+end_sandbox() {
+    local status=$?
+    sandbox_stop
+    [ $status -ne 0 ] || rm -rf "$out/wine-release"
+}
+trap end_sandbox EXIT
 sandbox_start
 c="$WINEPREFIX/drive_c"
 work="$out/wine-release/work"
