@@ -2,7 +2,8 @@
 // its main window being ready: the window of the given class exists and answers a sent
 // message, and (for Tidewell) its first hot key is registered, the last step of its creation
 // before the splash. Each start is ended with TerminateProcess, as a session end would, so
-// nothing a close undoes (the shell extension's registration) is undone.
+// nothing a close undoes (the shell extension's registration) is undone; the next start waits
+// until the desktop has settled after it.
 // Usage: startup_probe <program> <window class> <check hot key 0|1> <runs>
 #include <windows.h>
 
@@ -36,6 +37,23 @@ bool Ready(const wchar_t* windowClass, bool checkHotKey) {
            (!checkHotKey || HotKeyTaken());
 }
 
+// After a kill, Wine's desktop process (explorer) takes the dead program's tray icon down and,
+// with no window manager to answer, stalls for about two seconds: a start in that time waits
+// for it at its first window call. Each start begins with a desktop that answers at once, so
+// what is measured is the program's own start.
+void WaitForQuietDesktop(LARGE_INTEGER since) {
+    for (;;) {
+        LARGE_INTEGER before, after;
+        QueryPerformanceCounter(&before);
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(GetDesktopWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+        QueryPerformanceCounter(&after);
+        if (Milliseconds(before, after) < 20 && Milliseconds(since, after) > 2500)
+            return;
+        Sleep(50);
+    }
+}
+
 double StartOnce(const std::wstring& program, const wchar_t* windowClass, bool checkHotKey) {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
@@ -57,9 +75,10 @@ double StartOnce(const std::wstring& program, const wchar_t* windowClass, bool c
     }
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
+    QueryPerformanceCounter(&now);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    Sleep(300);  // the window and the hot keys are gone with the process
+    WaitForQuietDesktop(now);  // the window, hot keys and tray icon are gone with the process
     return elapsed;
 }
 

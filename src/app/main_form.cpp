@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "washers/washer_registry.h"
 #include "platform/text.h"
+#include "ui/controls.h"
 #include "ui/palette.h"
 
 TMainForm::TMainForm(StartupFlags& flags, SettingsFiles files)
@@ -111,7 +112,11 @@ bool TMainForm::Create() {
     IntervalRemaining = 0;
     DailyRemaining = 0;
     AddTrayIcon();
-    LoadSettings(*this);
+    {
+        // 82 built-in rows and the plug-in ones, laid out once instead of at every row.
+        ui::RedrawPaused quiet(objectsPage_->WashingList());
+        LoadSettings(*this);
+    }
     if (ctx_.Opts.HideInTrayAtStartup)
         flags_.SetStartHidden(true);
     SetHotKey(1, ctx_.Opts.CloseAllBrowserWindowsHotKey);

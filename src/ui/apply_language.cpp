@@ -7,6 +7,7 @@
 #include "catalogue/language_texts.h"
 #include "catalogue/table_db_file.h"
 #include "platform/text.h"
+#include "ui/controls.h"
 
 namespace ui {
 namespace {
@@ -27,6 +28,10 @@ bool Is(const std::wstring& className, const wchar_t* expected) {
 }
 
 void SetCaption(HWND control, const std::string& caption) {
+    // Most captions are the ones shown already (English, or a language applied again), and
+    // each change costs a trip to the window server and a repaint.
+    if (GetText(control) == caption)
+        return;
     SetWindowTextW(control, platform::Utf8ToWide(caption).c_str());
     InvalidateRect(control, nullptr, TRUE);  // owner-drawn buttons draw their caption
 }

@@ -158,6 +158,19 @@ int ListCount(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
+RedrawPaused::RedrawPaused(HWND window)
+    : window_(window), wasVisible_((GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0) {
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+RedrawPaused::~RedrawPaused() {
+    // Redraw on also sets WS_VISIBLE: a control of a tab not shown stays hidden.
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    if (!wasVisible_)
+        ShowWindow(window_, SW_HIDE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
 int InsertListRow(HWND list, int index, const std::string& caption, int image) {
     std::wstring text = platform::Utf8ToWide(caption);
     LVITEMW item{};

@@ -50,6 +50,20 @@ void SetComboSelection(HWND combo, int index);
 std::string ComboItemText(HWND combo, int index);
 int ComboCount(HWND combo);
 
+// Holds a control's drawing off while it is filled item by item (a list view then also skips
+// its layout and scroll bars at every row); drawing comes back on, with one repaint, at the end.
+class RedrawPaused {
+  public:
+    explicit RedrawPaused(HWND window);
+    ~RedrawPaused();
+    RedrawPaused(const RedrawPaused&) = delete;
+    RedrawPaused& operator=(const RedrawPaused&) = delete;
+
+  private:
+    HWND window_;
+    bool wasVisible_;
+};
+
 // List views (report view).
 void AddListColumn(HWND list, int index, const std::string& caption, int width, int format);
 int ListCount(HWND list);
