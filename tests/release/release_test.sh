@@ -29,6 +29,8 @@ finish() {
 }
 
 # --- The packages -----------------------------------------------------------------------------
+mkdir -p "$packages"
+cp "$root/README.md" "$packages/README.expected"  # as packed, should the README change meanwhile
 TIDEWELL_BUILD_DIR="$out" "$root/scripts/release" --no-build "${flag[@]}" --into "$packages" >/dev/null
 zip_file=$(ls "$packages"/Tidewell-*-portable.zip)
 setup_file=$(ls "$packages"/Tidewell-*-setup.exe)
@@ -45,7 +47,7 @@ listed=$(unzip -Z1 "$zip_file" | LC_ALL=C sort)
 for f in "${shipped[@]}"; do
     unzip -p "$zip_file" "Tidewell/$f" | cmp -s - "$(built "$f")" || fail "Tidewell/$f in the zip is not the built $f"
 done
-unzip -p "$zip_file" Tidewell/README.txt | tr -d '\r' | cmp -s - "$root/README.md" ||
+unzip -p "$zip_file" Tidewell/README.txt | tr -d '\r' | cmp -s - "$packages/README.expected" ||
     fail "README.txt in the zip is not README.md"
 unzip -p "$zip_file" Tidewell/README.txt | head -n 1 | grep -q $'\r$' ||
     fail "README.txt does not end its lines with CR LF"
