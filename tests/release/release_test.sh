@@ -31,9 +31,10 @@ finish() {
 # --- The packages -----------------------------------------------------------------------------
 mkdir -p "$packages"
 cp "$root/README.md" "$packages/README.expected"  # as packed, should the README change meanwhile
-TIDEWELL_BUILD_DIR="$out" "$root/scripts/release" --no-build "${flag[@]}" --into "$packages" >/dev/null
-zip_file=$(ls "$packages"/Tidewell-*-portable.zip)
-setup_file=$(ls "$packages"/Tidewell-*-setup.exe)
+made=$(TIDEWELL_BUILD_DIR="$out" "$root/scripts/release" --no-build "${flag[@]}" --into "$packages")
+zip_file=$(sed -n 's/^release: \(.*-portable\.zip\)$/\1/p' <<<"$made")
+setup_file=$(sed -n 's/^release: \(.*-setup\.exe\)$/\1/p' <<<"$made")
+[ -f "$zip_file" ] && [ -f "$setup_file" ] || { echo "release_test: no packages made" >&2; exit 1; }
 
 shipped=(Tidewell.exe Tidewell.dll TidewellCmd.exe NimboAction.exe NimboAction.dll Tidewell.lng
          tidewell_2431.dat Tidewell.ico)
