@@ -1,10 +1,13 @@
 #include "options/desktop_integration.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "catalogue/registry_values.h"
 #include "catalogue/settings_values.h"
+#include "platform/file_handle.h"
 #include "platform/files.h"
+#include "platform/held_entry.h"
 #include "platform/paths.h"
 #include "platform/shell_execute.h"
 #include "platform/shell_link.h"
@@ -32,20 +35,40 @@ std::string FreeShortcutName(const std::string& folder, const std::string& targe
     return name;
 }
 
-// Replaces a file that may be read-only, hidden or a system file.
-void RemoveOldShortcut(const std::string& path) {
-    if (!platform::FileExists(path))
-        return;
+// A plain file: no folder, and no junction or symbolic link, by its name and by its handle.
+bool IsPlainFile(const std::string& path) {
+    constexpr std::uint32_t kNotPlain =
+        platform::file_attr::kDirectory | platform::file_attr::kReparsePoint;
+    auto attributes = platform::FileAttributes(path);
+    if (!attributes || (*attributes & kNotPlain))
+        return false;
+    auto info = platform::HeldEntry(path).Info();
+    return info && !(info->attributes & kNotPlain);
+}
+
+// Removes a shortcut that may be read-only, hidden or a system file. A link of that name is
+// left alone: removing it could act on its target (under Wine it does). The file is deleted
+// through a handle of its own, never a target's. False when something is still there.
+bool RemoveOldShortcut(const std::string& path) {
+    if (!platform::PathExists(path))
+        return true;
+    if (!IsPlainFile(path))
+        return false;
     platform::SetFileAttributesTo(path, platform::file_attr::kArchive);
-    platform::DeleteFileAt(path);
+    platform::FileForRenaming file = platform::FileForRenaming::Open(path);
+    if (!file || !file.DeleteWhenClosed())
+        return false;
+    file.Close();
+    return !platform::PathExists(path);
 }
 
 }  // namespace
 
 std::string CreateShortcut(const ShortcutRequest& request) {
     std::string folder = platform::WithTrailingBackslash(request.folder);
-    if (!request.name.empty())
-        RemoveOldShortcut(folder + request.name + kLinkExtension);
+    // Saving over something that stayed could write through a link.
+    if (!request.name.empty() && !RemoveOldShortcut(folder + request.name + kLinkExtension))
+        return std::string();
     platform::CreateFolderTree(folder);
     std::string name =
         request.name.empty() ? FreeShortcutName(folder, request.target) : request.name;

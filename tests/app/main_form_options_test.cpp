@@ -14,6 +14,7 @@
 #include "platform/system.h"
 #include "support/scoped_shell_folder.h"
 #include "support/temp_folder.h"
+#include "support/unix_link.h"
 #include "ui/controls.h"
 
 namespace {
@@ -98,6 +99,26 @@ TEST_F(MainFormOptionsTest, AReadOnlyShortcutIsStillReplacedAndDeleted) {
     ASSERT_TRUE(platform::SetFileAttributesTo(path, platform::file_attr::kReadOnly));
     SetBox(ids::ShowProgramShortcutOnDesktopChkBox, false);
     EXPECT_FALSE(platform::PathExists(path));
+}
+
+TEST_F(MainFormOptionsTest, ALinkNamedLikeTheShortcutIsLeftAloneWithWhatItLeadsTo) {
+    // Removing or saving over a link would act on its target (Wine shows a link to a folder).
+    std::string elsewhere = common.AddFolder("Elsewhere");
+    ASSERT_TRUE(platform::WriteWholeFile(elsewhere + "keep.txt", "keep"));
+    std::string path = desktop + "Tidewell.LNK";
+    testing_support::ScopedUnixSymlink link(elsewhere, path);
+    ASSERT_TRUE(link.Made());
+
+    ShortcutRequest request;
+    request.folder = desktop;
+    request.name = "Tidewell";
+    request.target = programFile;
+    EXPECT_EQ(CreateShortcut(request), "");
+    SetBox(ids::ShowProgramShortcutOnDesktopChkBox, true);
+    SetBox(ids::ShowProgramShortcutOnDesktopChkBox, false);
+    EXPECT_TRUE(platform::FolderExists(path));
+    EXPECT_EQ(platform::ReadWholeFile(elsewhere + "keep.txt").value_or(""), "keep");
+    EXPECT_EQ(CountLinks(elsewhere), 0);
 }
 
 TEST_F(MainFormOptionsTest, AShortcutWithoutANameIsCalledAfterItsTargetAndNumbered) {
