@@ -21,6 +21,10 @@ void Check(const std::string& line) {
     TSchema s = ParseSchemaLineWith(line, Resolve);
     if (s.Kind > 2 || s.Action > 2 || s.IncludeSubitems > 1)
         __builtin_trap();
+    // Detection looks for the mask's text before its "*": a part of the mask, without a "*".
+    const std::string text = DetectionMaskText(s.Mask);
+    if (s.Mask.compare(0, text.size(), text) != 0 || text.find('*') != std::string::npos)
+        __builtin_trap();
     if (s.Kind != 2 || FolderMacroLeft(s.Folder))
         return;
     // A folder taken as a path holds no undetermined folder and no "[ft...]" macro.
