@@ -187,6 +187,13 @@ Section "Uninstall"
   DeleteRegKey HKLM "${TOOLBAR_KEY}"
   DeleteRegValue HKLM "${START_ENTRY_KEY}" "${START_ENTRY_VALUE}"
   Delete "$INSTDIR\nimboaction.tsk"
+  ; Windows Vista and later keep what a Tidewell without administrator rights wrote beside
+  ; itself in that user's VirtualStore folder: this user's copies are Tidewell's too.
+  SetShellVarContext current
+  StrCpy $R1 "$INSTDIR" "" 3
+  StrCpy $R1 "$LOCALAPPDATA\VirtualStore\$R1"
+  SetShellVarContext all
+  Delete "$R1\nimboaction.tsk"
 
   ; What the installer wrote.
   !insertmacro ForEachProgramFile RemoveProgramFile
@@ -197,13 +204,18 @@ Section "Uninstall"
   ; so a later install finds them again).
   ${If} ${FileExists} "$INSTDIR\tidewell.ini"
   ${OrIf} ${FileExists} "$INSTDIR\tidewell.log"
+  ${OrIf} ${FileExists} "$R1\tidewell.ini"
+  ${OrIf} ${FileExists} "$R1\tidewell.log"
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
       "Remove Tidewell's settings (tidewell.ini) and its activity log (tidewell.log) too?" \
       /SD IDNO IDNO keep_settings
     Delete "$INSTDIR\tidewell.ini"
     Delete "$INSTDIR\tidewell.log"
+    Delete "$R1\tidewell.ini"
+    Delete "$R1\tidewell.log"
   keep_settings:
   ${EndIf}
+  RMDir "$R1"
 
   Delete "$INSTDIR\${UNINSTALLER}"
   ; Not recursive: skin pictures of the user's own in "I\" stay, and so does the folder then.
