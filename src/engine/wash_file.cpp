@@ -25,8 +25,10 @@ using platform::FileIdentity;
 const char kLinkReason[] = "a link (junction or symbolic link), which a wash never follows";
 
 // How many folders below the folder named a walk goes. Deeper folders are left alone with a
-// log line: each system call there passes the whole path, and Wine's cost per call grows with
-// the square of the depth, so a tree thousands of folders deep would never be finished.
+// log line: the walk opens and lists a folder below its parent's handle at the same cost at
+// any depth, but files and folders are renamed and removed by their whole path, and Wine's
+// cost for a name that does not exist yet (a rename's new name) grows with the square of the
+// depth, so a tree thousands of folders deep would never be finished.
 constexpr std::size_t kDeepestFolder = 128;
 
 // One listing, read whole before anything in it is destroyed: the shredder renames files, and
