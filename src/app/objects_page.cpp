@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/design_texts.h"
 #include "app/main_form.h"
+#include "platform/text.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 
@@ -259,18 +260,15 @@ void ObjectsPage::ObjectsPagesDrawTab(const DRAWITEMSTRUCT& item) {
     bool active = (item.itemState & ODS_SELECTED) != 0;
     RECT rect = item.rcItem;
     FillRect(item.hDC, &rect, active ? PanelBrush() : tabBrush_.Get());
-    wchar_t caption[128] = {};
-    TCITEMW tab{};
-    tab.mask = TCIF_TEXT;
-    tab.pszText = caption;
-    tab.cchTextMax = 127;
-    SendMessageW(item.hwndItem, TCM_GETITEMW, item.itemID, reinterpret_cast<LPARAM>(&tab));
+    const std::wstring caption =
+        platform::Utf8ToWide(ui::TabItemText(item.hwndItem, static_cast<int>(item.itemID)));
     if (!active)
         OffsetRect(&rect, 0, 2);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, RGB(0, 0, 0));
     ui::SelectedObject font(item.hDC, form_.GetFonts().normal.Get());
-    DrawTextW(item.hDC, caption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(item.hDC, caption.c_str(), -1, &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void ObjectsPage::AppendRow(const std::string& caption, bool checked) {
