@@ -14,7 +14,6 @@ namespace {
 
 LONG g_liveObjects = 0;  // the library's own count, asked by DllCanUnloadNow
 
-constexpr const wchar_t* kMenuText = L"Vanish";
 constexpr const char* kVerb = "Vanish";
 constexpr const wchar_t* kVerbWide = L"Vanish";
 
@@ -82,14 +81,18 @@ class VanishMenu : public IShellExtInit, public IContextMenu {
     // IShellExtInit: the selection, as the shell hands it over.
     STDMETHODIMP Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) override {
         paths_ = DroppedPaths(data);
-        return paths_.empty() ? E_INVALIDARG : S_OK;
+        if (paths_.empty())
+            return E_INVALIDARG;
+        texts_ = LoadVanishMenuTexts(LibraryFolder());
+        return S_OK;
     }
 
     // IContextMenu
     STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT, UINT flags) override {
         if ((flags & CMF_DEFAULTONLY) || paths_.empty())
             return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
-        if (!InsertMenuW(menu, index, MF_BYPOSITION | MF_STRING, firstId, kMenuText))
+        std::wstring caption = platform::Utf8ToWide(texts_.menu);
+        if (!InsertMenuW(menu, index, MF_BYPOSITION | MF_STRING, firstId, caption.c_str()))
             return HRESULT_FROM_WIN32(GetLastError());
         return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 1);
     }
@@ -118,12 +121,16 @@ class VanishMenu : public IShellExtInit, public IContextMenu {
             case GCS_VERBW:
                 lstrcpynW(reinterpret_cast<LPWSTR>(name), kVerbWide, static_cast<int>(size));
                 return S_OK;
-            case GCS_HELPTEXTA:
-                lstrcpynA(name, "Destroys the selected files and folders", static_cast<int>(size));
+            case GCS_HELPTEXTA: {
+                std::wstring help = platform::Utf8ToWide(texts_.helpText);
+                int written = WideCharToMultiByte(CP_ACP, 0, help.c_str(), -1, name,
+                                                  static_cast<int>(size), nullptr, nullptr);
+                name[written > 0 ? written - 1 : 0] = '\0';  // cut to the buffer when too long
                 return S_OK;
+            }
             case GCS_HELPTEXTW:
                 lstrcpynW(reinterpret_cast<LPWSTR>(name),
-                          L"Destroys the selected files and folders", static_cast<int>(size));
+                          platform::Utf8ToWide(texts_.helpText).c_str(), static_cast<int>(size));
                 return S_OK;
             default:
                 return E_INVALIDARG;
@@ -133,16 +140,17 @@ class VanishMenu : public IShellExtInit, public IContextMenu {
   private:
     // One question for the whole selection.
     bool Confirmed(HWND owner) const {
-        std::wstring question =
-            paths_.size() == 1
-                ? L"Destroy \"" + platform::Utf8ToWide(paths_.front()) + L"\" for good?"
-                : L"Destroy the " + std::to_wstring(paths_.size()) + L" selected items for good?";
-        return MessageBoxW(owner, question.c_str(), L"Vanish",
+        std::string question = paths_.size() == 1
+                                   ? WithValue(texts_.oneQuestion, paths_.front())
+                                   : WithValue(texts_.manyQuestion, std::to_string(paths_.size()));
+        return MessageBoxW(owner, platform::Utf8ToWide(question).c_str(),
+                           platform::Utf8ToWide(texts_.menu).c_str(),
                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
     }
 
     LONG refs_ = 1;
     std::vector<std::string> paths_;
+    VanishMenuTexts texts_;
 };
 
 class VanishMenuFactory : public IClassFactory {

@@ -3,8 +3,12 @@
 #include <map>
 
 #include "catalogue/catalogue_ops.h"
+#include "catalogue/language.h"
+#include "catalogue/language_texts.h"
 #include "catalogue/options.h"
 #include "catalogue/settings.h"
+#include "catalogue/settings_values.h"
+#include "catalogue/table_db_file.h"
 #include "engine/wash_context.h"
 #include "engine/wash_levels.h"
 #include "engine/washer_table.h"
@@ -20,6 +24,29 @@ int SavedWashLevel(const std::string& iniFile) {
         return fallback;
     int level = std::stoi(text);
     return level < kWashLevelCount ? level : fallback;
+}
+
+VanishMenuTexts LoadVanishMenuTexts(const std::string& folder) {
+    VanishMenuTexts texts;
+    std::string section = CurrentUserSectionPrefix() + ".Options";
+    std::string saved = platform::ReadIniString(folder + "tidewell.ini", section, "LngID", "");
+    int lngId = ParseSettingsInteger(saved).value_or(DetectDefaultLanguageId());
+    TGBObject db;
+    if (!OpenTableDatabase(db, folder + "Tidewell.lng"))
+        return texts;
+    LanguageTable table(db, "NimboAction", lngId);
+    if (!table.IsValid())
+        return texts;
+    texts.menu = table.Text(8000, texts.menu);
+    texts.helpText = table.Text(8001, texts.helpText);
+    texts.oneQuestion = table.Text(8002, texts.oneQuestion);
+    texts.manyQuestion = table.Text(8003, texts.manyQuestion);
+    return texts;
+}
+
+std::string WithValue(std::string text, const std::string& value) {
+    std::size_t at = text.find("%1");
+    return at == std::string::npos ? text : text.replace(at, 2, value);
 }
 
 void VanishPaths(const std::vector<std::string>& paths, int washLevel) {

@@ -9,11 +9,14 @@
 #include <tlhelp32.h>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include "catalogue/registry_values.h"
+#include "catalogue/settings.h"
 #include "platform/com_ptr.h"
 #include "platform/files.h"
+#include "platform/ini.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/text.h"
@@ -188,6 +191,35 @@ TEST_F(VanishMenuTest, VanishShredsAChosenFolderWholeAndRefusesTheWindowsFolder)
     }
     EXPECT_TRUE(platform::FileExists(windows + "win.ini"));
     EXPECT_TRUE(platform::FolderExists(windows + "system32"));
+}
+
+// The menu's texts come from "Tidewell.lng" beside it, in the language saved in "tidewell.ini"
+// beside it; a language the file does not have gives the English texts.
+TEST_F(VanishMenuTest, TheMenuSpeaksTheSavedLanguageWithEnglishAsFallBack) {
+    std::string ini = platform::ProgramFolder() + "tidewell.ini";
+    std::optional<std::string> before = platform::ReadWholeFile(ini);
+    std::string section = CurrentUserSectionPrefix() + ".Options";
+    std::string file = folder.AddFile("letter.txt");
+    auto helpText = [&](const char* lngId) {
+        EXPECT_TRUE(platform::WriteIniString(ini, section, "LngID", lngId));
+        ComPtr<IContextMenu> menu = MenuFor(file);
+        EXPECT_TRUE(menu);
+        if (!menu)
+            return std::string();
+        UINT added = 0;
+        EXPECT_EQ(FirstItemText(menu.Get(), &added), "Vanish");
+        wchar_t text[128] = {};
+        menu->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<CHAR*>(text), 128);
+        return platform::WideToUtf8(text);
+    };
+    EXPECT_EQ(helpText("49"), "Vernichtet die gew\xc3\xa4hlten Dateien und Ordner");
+    EXPECT_EQ(helpText("33"), "D\xc3\xa9truit les fichiers et dossiers choisis");
+    EXPECT_EQ(helpText("7"), "Destroys the selected files and folders");
+    if (before)
+        platform::WriteWholeFile(ini, *before);
+    else
+        platform::DeleteFileAt(ini);
+    EXPECT_TRUE(platform::PathExists(file)) << "only asked, never chosen";
 }
 
 }  // namespace
