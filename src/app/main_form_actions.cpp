@@ -7,6 +7,7 @@
 #include "app/program_runner.h"
 #include "app/vanish_page.h"
 #include "app/wash_page.h"
+#include "options/desktop_integration.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/system.h"
@@ -15,8 +16,6 @@
 namespace {
 
 constexpr const char* kWebSite = "http://www.tidewell.example/";
-constexpr const char* kContextMenuKey = "*\\shellex\\ContextMenuHandlers\\Vanish";
-constexpr const char* kShellExtension = "NimboAction.dll";
 constexpr int kAppStartingCursor = 32650;  // IDC_APPSTARTING (-19 as a cursor number)
 
 bool ModifierDown() {
@@ -223,17 +222,16 @@ void TMainForm::CloseSteps() {
 }
 
 void TMainForm::RegisterContextMenuHandler() {
-    std::string library = platform::ProgramFolder() + kShellExtension;
-    if (platform::RegistryKeyOpens(RootKey::ClassesRoot, kContextMenuKey) ||
-        !platform::FileExists(library))
+    ContextMenuHandler handler = ContextMenuHandlerFor(platform::ProgramFolder());
+    if (handler.library.empty() || ContextMenuHandlerRegistered(handler))
         return;
-    RunAndWait("regsvr32", "/s \"" + library + "\"", [this] { ProcessMessages(); });
+    RunAndWait(handler.regsvr32, "/s \"" + handler.library + "\"", [this] { ProcessMessages(); });
 }
 
 void TMainForm::UnregisterContextMenuHandler() {
-    std::string library = platform::ProgramFolder() + kShellExtension;
-    if (platform::FileExists(library))
-        StartProgram("regsvr32", "/s /u \"" + library + "\"", "");
+    ContextMenuHandler handler = ContextMenuHandlerFor(platform::ProgramFolder());
+    if (!handler.library.empty())
+        StartProgram(handler.regsvr32, "/s /u \"" + handler.library + "\"", "");
 }
 
 bool TMainForm::PreTranslate(MSG& message) {

@@ -9,8 +9,10 @@
 #include "platform/files.h"
 #include "platform/held_entry.h"
 #include "platform/paths.h"
+#include "platform/registry.h"
 #include "platform/shell_execute.h"
 #include "platform/shell_link.h"
+#include "platform/system.h"
 
 const char* const kToolbarButtonKey =
     "Software\\Microsoft\\Internet Explorer\\Extensions\\{B8A01A8F-6FE9-11db-9125-00105AA09764}";
@@ -98,6 +100,28 @@ void UpdateProgramShortcut(const std::string& folder, bool wanted, const std::st
     } else if (!wanted && present) {
         RemoveOldShortcut(path);
     }
+}
+
+ContextMenuHandler ContextMenuHandlerFor(const std::string& programFolder) {
+    std::string folder = platform::WithTrailingBackslash(programFolder);
+    ContextMenuHandler handler;
+    if (platform::IsWow64() && platform::FileExists(folder + "NimboAction64.dll")) {
+        handler.regsvr32 = platform::NativeSystemFolder() + "regsvr32.exe";
+        handler.library = folder + "NimboAction64.dll";
+        handler.native = true;
+    } else if (platform::FileExists(folder + "NimboAction.dll")) {
+        handler.regsvr32 = "regsvr32";
+        handler.library = folder + "NimboAction.dll";
+    }
+    return handler;
+}
+
+bool ContextMenuHandlerRegistered(const ContextMenuHandler& handler) {
+    return platform::RegistryKey::Open(
+               RootKey::ClassesRoot, "*\\shellex\\ContextMenuHandlers\\Vanish",
+               platform::reg_access::kRead,
+               handler.native ? platform::RegistryView::Native : platform::RegistryView::Default)
+        .IsOpen();
 }
 
 void UpdateToolbarButton(bool wanted, const std::string& programFolder) {

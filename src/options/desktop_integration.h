@@ -33,5 +33,19 @@ void UpdateProgramShortcut(const std::string& folder, bool wanted, const std::st
 // key deleted when not wanted and present; otherwise nothing is done.
 void UpdateToolbarButton(bool wanted, const std::string& programFolder);
 
+// The context-menu handler "Vanish" as the program registers it while it runs: on 64-bit
+// Windows a 32-bit program registers the 64-bit "NimboAction64.dll" beside it through the
+// 64-bit regsvr32 (a 64-bit Explorer loads only 64-bit handlers); otherwise, or when that file
+// is missing, "NimboAction.dll" through "regsvr32". `library` is empty when neither is there.
+struct ContextMenuHandler {
+    std::string regsvr32;
+    std::string library;
+    bool native = false;  // registered in the 64-bit registry (seen from a 32-bit program)
+};
+ContextMenuHandler ContextMenuHandlerFor(const std::string& programFolder);
+// Whether the handler's key "*\shellex\ContextMenuHandlers\Vanish" is there, in the registry
+// that the handler's regsvr32 writes.
+bool ContextMenuHandlerRegistered(const ContextMenuHandler& handler);
+
 // The Windows software control panel ("Add or Remove Programs").
 void OpenSoftwareControlPanel();

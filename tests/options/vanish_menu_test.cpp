@@ -14,6 +14,7 @@
 
 #include "catalogue/registry_values.h"
 #include "catalogue/settings.h"
+#include "options/desktop_integration.h"
 #include "platform/com_ptr.h"
 #include "platform/files.h"
 #include "platform/ini.h"
@@ -191,6 +192,51 @@ TEST_F(VanishMenuTest, VanishShredsAChosenFolderWholeAndRefusesTheWindowsFolder)
     }
     EXPECT_TRUE(platform::FileExists(windows + "win.ini"));
     EXPECT_TRUE(platform::FolderExists(windows + "system32"));
+}
+
+class Wow64Scope {
+  public:
+    explicit Wow64Scope(bool wow64) { platform::OverrideWow64ForTests(wow64); }
+    ~Wow64Scope() { platform::OverrideWow64ForTests(std::nullopt); }
+};
+
+// A 64-bit Explorer loads only a 64-bit handler: a 32-bit program on 64-bit Windows registers
+// the 64-bit library beside it through the 64-bit regsvr32; everywhere else the library of its
+// own width.
+TEST_F(VanishMenuTest, TheProgramRegistersTheHandlerOfTheSystemsWidth) {
+    std::string program = folder.AddFolder("program");
+    folder.AddFile("program\\NimboAction.dll");
+    folder.AddFile("program\\NimboAction64.dll");
+    {
+        Wow64Scope wow64(false);
+        ContextMenuHandler handler = ContextMenuHandlerFor(program);
+        EXPECT_EQ(handler.library, program + "NimboAction.dll");
+        EXPECT_EQ(handler.regsvr32, "regsvr32");
+        EXPECT_FALSE(handler.native);
+    }
+    Wow64Scope wow64(true);
+    ContextMenuHandler handler = ContextMenuHandlerFor(program);
+    EXPECT_EQ(handler.library, program + "NimboAction64.dll");
+    EXPECT_TRUE(platform::EqualsIgnoreCase(handler.regsvr32,
+                                           platform::WindowsFolder() + "Sysnative\\regsvr32.exe"));
+    EXPECT_TRUE(handler.native);
+    // The handler registered by the real regsvr32 of SetUp is found in the 64-bit registry.
+    EXPECT_TRUE(ContextMenuHandlerRegistered(handler));
+
+    ASSERT_TRUE(platform::DeleteFileAt(program + "NimboAction64.dll"));
+    handler = ContextMenuHandlerFor(program);
+    EXPECT_EQ(handler.library, program + "NimboAction.dll") << "the one there is taken";
+    EXPECT_EQ(handler.regsvr32, "regsvr32");
+    ASSERT_TRUE(platform::DeleteFileAt(program + "NimboAction.dll"));
+    EXPECT_EQ(ContextMenuHandlerFor(program).library, "");
+}
+
+TEST_F(VanishMenuTest, TheRegistrationIsSeenWhereItsRegsvr32WroteIt) {
+    ContextMenuHandler handler = ContextMenuHandlerFor(platform::ProgramFolder());
+    EXPECT_TRUE(platform::EqualsIgnoreCase(handler.library, Library()));
+    EXPECT_TRUE(ContextMenuHandlerRegistered(handler));
+    ASSERT_TRUE(Regsvr32("/s /u"));
+    EXPECT_FALSE(ContextMenuHandlerRegistered(handler));
 }
 
 // The menu's texts come from "Tidewell.lng" beside it, in the language saved in "tidewell.ini"
