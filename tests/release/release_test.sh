@@ -38,9 +38,13 @@ setup_file=$(sed -n 's/^release: \(.*-setup\.exe\)$/\1/p' <<<"$made")
 
 shipped=(Tidewell.exe Tidewell.dll TidewellCmd.exe NimboAction.exe NimboAction.dll Tidewell.lng
          tidewell_2431.dat Tidewell.ico)
-[ -f "$build/NimboAction64.dll" ] && shipped+=(NimboAction64.dll)
-built() {  # built NAME: where the build keeps the file shipped as NAME
-    if [ "$1" = Tidewell.ico ]; then echo "$build/res/skin/tidewell.ico"; else echo "$build/$1"; fi
+[ "$width" = 64 ] || shipped+=(NimboAction64.dll)
+built() {  # built NAME: where the builds keep the file shipped as NAME
+    case $1 in
+        Tidewell.ico) echo "$build/res/skin/tidewell.ico" ;;
+        NimboAction64.dll) echo "$out/win64/NimboAction.dll" ;;
+        *) echo "$build/$1" ;;
+    esac
 }
 expected=$( (echo "Tidewell/"; for f in "${shipped[@]}" README.txt; do echo "Tidewell/$f"; done) | LC_ALL=C sort)
 listed=$(unzip -Z1 "$zip_file" | LC_ALL=C sort)
