@@ -15,7 +15,7 @@
 //   poke selected ID         the index of the selected tab of the tab control ID
 //   poke cookie URL TEXT     sets a cookie ("name=value; expires=...") of URL in Internet
 //                            Explorer's store, as the browser would (no window needed)
-//   poke close               WM_CLOSE
+//   poke close [CLASS]       WM_CLOSE to the main window (or to a window of CLASS)
 //   poke pid                 the Windows process id of the main window
 //   poke count CLASS         the messages the loop of the program of a window of CLASS has
 //                            taken so far (its answer to "TidewellMessageCount")
@@ -127,6 +127,10 @@ int wmain(int argc, wchar_t** argv) {
         return window && PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0)
                    ? 0
                    : 1;
+    }
+    if (command == L"close" && argc > 2) {
+        HWND window = FindWindowW(argv[2], nullptr);
+        return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     if (command == L"rect")
         return PrintRect(argc > 2 ? FindWindowW(argv[2], nullptr) : MainWindow());
