@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ntdll_calls.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -15,13 +16,7 @@ namespace {
 // The few ntdll calls (there since Windows NT) that work on an open handle where the kernel32
 // calls would open the file again by its name, or ask the volume as well (which under Wine
 // costs a round trip to its mount manager).
-struct IoStatus {
-    union {
-        LONG status;
-        void* pointer;
-    };
-    ULONG_PTR information;
-};
+using ntdll::IoStatus;
 struct NtText {
     USHORT length;  // bytes
     USHORT maximumLength;
@@ -47,28 +42,19 @@ constexpr int kFileStandardInformation = 5;
 constexpr int kFileRenameInformation = 10;
 constexpr int kFileDispositionInformation = 13;
 
-using QueryInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
-using SetInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
 using DosPathToNtPath = BOOLEAN(WINAPI*)(PCWSTR, NtText*, PWSTR*, void*);
 using FreeText = void(WINAPI*)(NtText*);
 
-template <typename Function>
-Function Ntdll(const char* name) {
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(ntdll, name)))
-                 : nullptr;
-}
-
 bool SetInformation(HANDLE handle, void* data, ULONG bytes, int kind) {
-    static const auto set = Ntdll<SetInformationFile>("NtSetInformationFile");
+    static const auto set = ntdll::Find<ntdll::SetInformationFile>("NtSetInformationFile");
     IoStatus status{};
     return set && set(handle, &status, data, bytes, kind) >= 0;
 }
 
 // The system's own form of a path ("\??\C:\dir\name"), as MoveFile hands it on.
 std::optional<std::wstring> NtPath(const std::string& path) {
-    static const auto convert = Ntdll<DosPathToNtPath>("RtlDosPathNameToNtPathName_U");
-    static const auto release = Ntdll<FreeText>("RtlFreeUnicodeString");
+    static const auto convert = ntdll::Find<DosPathToNtPath>("RtlDosPathNameToNtPathName_U");
+    static const auto release = ntdll::Find<FreeText>("RtlFreeUnicodeString");
     NtText text{};
     if (!convert || !release || !convert(Utf8ToWide(path).c_str(), &text, nullptr, nullptr))
         return std::nullopt;
@@ -111,7 +97,7 @@ std::optional<std::uint64_t> OpenFile::Size() const {
 }
 
 std::optional<std::uint32_t> OpenFile::NameCount() const {
-    static const auto query = Ntdll<QueryInformationFile>("NtQueryInformationFile");
+    const auto query = ntdll::QueryInformation();
     IoStatus status{};
     StandardInformation info{};
     if (!handle_ || !query ||

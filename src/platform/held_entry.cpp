@@ -4,36 +4,19 @@
 
 #include <utility>
 
+#include "platform/ntdll_calls.h"
 #include "platform/text.h"
 
 namespace platform {
 namespace {
 
-// NtQueryInformationFile and the two answers asked of it (ntdll has them since Windows NT).
-struct IoStatus {
-    union {
-        LONG status;
-        void* pointer;
-    };
-    ULONG_PTR information;
-};
-using QueryInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+// The two answers asked of NtQueryInformationFile.
 constexpr int kFileInternalInformation = 6;
 constexpr int kFileAttributeTagInformation = 35;
 struct AttributeTag {
     ULONG attributes;
     ULONG reparseTag;
 };
-
-QueryInformationFile NtQuery() {
-    static const auto query = [] {
-        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        return ntdll ? reinterpret_cast<QueryInformationFile>(
-                           reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationFile")))
-                     : nullptr;
-    }();
-    return query;
-}
 
 std::function<void(const std::string&)>& BeforeHold() {
     static std::function<void(const std::string&)> hook;
@@ -56,10 +39,10 @@ std::optional<HeldEntryInfo> InfoOfHandle(void* handle) {
 }
 
 std::optional<HeldEntryInfo> InfoOfHandleOnVolume(void* handle, std::uint32_t volume) {
-    QueryInformationFile query = NtQuery();
+    ntdll::QueryInformationFile query = ntdll::QueryInformation();
     if (!handle || !query)
         return InfoOfHandle(handle);
-    IoStatus status{};
+    ntdll::IoStatus status{};
     LARGE_INTEGER index{};
     AttributeTag tag{};
     if (query(handle, &status, &index, sizeof index, kFileInternalInformation) < 0 ||

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/directory_records.h"
+#include "platform/ntdll_calls.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -26,12 +27,8 @@ struct FolderCalls {
 const FolderCalls& Calls() {
     static const FolderCalls calls = [] {
         FolderCalls found;
-        if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
-            found.open = reinterpret_cast<OpenFile>(
-                reinterpret_cast<void*>(GetProcAddress(ntdll, "NtOpenFile")));
-            found.list = reinterpret_cast<QueryDirectoryFile>(
-                reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryDirectoryFile")));
-        }
+        found.open = ntdll::Find<OpenFile>("NtOpenFile");
+        found.list = ntdll::Find<QueryDirectoryFile>("NtQueryDirectoryFile");
         return found;
     }();
     return calls;

@@ -13,7 +13,7 @@ using platform::ReadDirectoryRecords;
 namespace {
 
 // FILE_ID_BOTH_DIR_INFORMATION, written field by field at its offsets.
-struct RecordSpec {
+struct RecordShape {
     std::u16string name;
     std::u16string shortName;
     std::uint32_t attributes = 0x20;
@@ -21,10 +21,10 @@ struct RecordSpec {
     std::uint64_t fileId = 0;
 };
 
-RecordSpec Plain(std::u16string name) {
-    RecordSpec spec;
-    spec.name = std::move(name);
-    return spec;
+RecordShape Plain(std::u16string name) {
+    RecordShape shape;
+    shape.name = std::move(name);
+    return shape;
 }
 
 template <typename T>
@@ -33,22 +33,22 @@ void Put(std::vector<unsigned char>& bytes, std::size_t at, T value) {
 }
 
 // The records one after another, each starting on an 8-byte boundary as the system puts them.
-std::vector<unsigned char> Buffer(const std::vector<RecordSpec>& specs) {
+std::vector<unsigned char> Buffer(const std::vector<RecordShape>& shapes) {
     std::vector<unsigned char> bytes;
     std::size_t previous = 0;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const RecordSpec& spec = specs[i];
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const RecordShape& shape = shapes[i];
         const std::size_t at = bytes.size();
-        bytes.resize(at + ((104 + spec.name.size() * 2 + 7) & ~std::size_t{7}));
+        bytes.resize(at + ((104 + shape.name.size() * 2 + 7) & ~std::size_t{7}));
         if (i > 0)
             Put<std::uint32_t>(bytes, previous, static_cast<std::uint32_t>(at - previous));
-        Put<std::uint64_t>(bytes, at + 40, spec.size);
-        Put<std::uint32_t>(bytes, at + 56, spec.attributes);
-        Put<std::uint32_t>(bytes, at + 60, static_cast<std::uint32_t>(spec.name.size() * 2));
-        bytes[at + 68] = static_cast<unsigned char>(spec.shortName.size() * 2);
-        std::memcpy(&bytes[at + 70], spec.shortName.data(), spec.shortName.size() * 2);
-        Put<std::uint64_t>(bytes, at + 96, spec.fileId);
-        std::memcpy(&bytes[at + 104], spec.name.data(), spec.name.size() * 2);
+        Put<std::uint64_t>(bytes, at + 40, shape.size);
+        Put<std::uint32_t>(bytes, at + 56, shape.attributes);
+        Put<std::uint32_t>(bytes, at + 60, static_cast<std::uint32_t>(shape.name.size() * 2));
+        bytes[at + 68] = static_cast<unsigned char>(shape.shortName.size() * 2);
+        std::memcpy(&bytes[at + 70], shape.shortName.data(), shape.shortName.size() * 2);
+        Put<std::uint64_t>(bytes, at + 96, shape.fileId);
+        std::memcpy(&bytes[at + 104], shape.name.data(), shape.name.size() * 2);
         previous = at;
     }
     return bytes;

@@ -1,0 +1,33 @@
+#pragma once
+// The ntdll calls the file code uses on open handles. They are exported since Windows NT but
+// not declared by every SDK, so they are looked up at run time.
+#include <windows.h>
+
+namespace platform::ntdll {
+
+struct IoStatus {
+    union {
+        LONG status;
+        void* pointer;
+    };
+    ULONG_PTR information;
+};
+
+using QueryInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+using SetInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
+
+// The ntdll export `name` as a `Function`, or null where there is none.
+template <typename Function>
+Function Find(const char* name) {
+    HMODULE module = GetModuleHandleW(L"ntdll.dll");
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
+
+inline QueryInformationFile QueryInformation() {
+    static const auto query = Find<QueryInformationFile>("NtQueryInformationFile");
+    return query;
+}
+
+}  // namespace platform::ntdll
