@@ -30,6 +30,10 @@ void TMainForm::CountDownSchedulers() {
 void TMainForm::SchedulerTriggers() {
     if (ctx_.Washing)
         return;  // a countdown at 0 fires on the first tick after the run
+    if (sessionEndAfterWash_) {
+        WashAndShutdownBtnClick(false);
+        return;
+    }
     if (IntervalDue(ctx_.Opts.AutoWashTimeInterval, IntervalRemaining,
                     ctx_.Opts.AutoWashTimeIntervalTime)) {
         ctx_.BrowsersWereRunning = false;
@@ -50,10 +54,16 @@ void TMainForm::SchedulerTriggers() {
 }
 
 void TMainForm::WashAndShutdownBtnClick(bool fromButton) {
-    if (ctx_.Washing)
+    if (ctx_.Washing) {
+        // Windows asked to end the session while a wash ran: that answer was "not now", so
+        // the session is ended after the wash (first tick after it) instead of never.
+        if (!fromButton)
+            sessionEndAfterWash_ = true;
         return;
+    }
     ShowWashPage();
     ScrubAndGoBtnClick();
+    sessionEndAfterWash_ = false;  // this wash was it, and the session ends just below
     if (OnWindows9x()) {
         ShutdownWindows9x();
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
