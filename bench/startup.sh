@@ -2,9 +2,9 @@
 # Tidewell's start under Wine, from CreateProcess to the main window ready (settings loaded,
 # detection done, hot keys registered, shell extension registered; the 2-second splash comes
 # after and is not counted), against the empty window of bench/idle started the same way in
-# the same run. Each start is ended with TerminateProcess, so the context-menu handler stays
-# registered as after a session end: then no start may cost a regsvr32 process. One start with
-# the handler unregistered (as after a normal close) is shown too.
+# the same run, the two in turns. Each start is ended as Windows ends a session, so the
+# context-menu handler stays registered: then no start may cost a regsvr32 process. One start
+# with the handler unregistered (as after a normal close) is shown too.
 # Goal: within 200 ms of the reference. Build first (scripts/build native win64).
 # Usage: bench/startup.sh [runs, default 10]
 set -euo pipefail
@@ -31,8 +31,16 @@ done
 probe() { "$WINE_LOADER" 'C:\Tidewell\startup_probe.exe' "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
 probe 'C:\Tidewell\Tidewell.exe' Tidewell 1 1 >/dev/null  # first start: settings, registration
-read -r tMed tMin tMax < <(probe 'C:\Tidewell\Tidewell.exe' Tidewell 1 "$runs")
-read -r rMed rMin rMax < <(probe 'C:\Tidewell\idle_reference.exe' TidewellIdleReference 0 "$runs")
+# The two programs start in turns, so that both meet the same state of the machine.
+tidewell=() reference=()
+for _ in $(seq 1 "$runs"); do
+    read -r t _ < <(probe 'C:\Tidewell\Tidewell.exe' Tidewell 1 1)
+    read -r r _ < <(probe 'C:\Tidewell\idle_reference.exe' TidewellIdleReference 0 1)
+    tidewell+=("$t") reference+=("$r")
+done
+spread() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int(NR / 2) + 1], v[1], v[NR]}'; }
+read -r tMed tMin tMax < <(spread "${tidewell[@]}")
+read -r rMed rMin rMax < <(spread "${reference[@]}")
 "$WINE_LOADER" regsvr32 /s /u 'C:\Tidewell\NimboAction.dll' </dev/null >/dev/null 2>&1 || true
 read -r cold _ < <(probe 'C:\Tidewell\Tidewell.exe' Tidewell 1 1)
 

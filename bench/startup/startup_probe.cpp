@@ -1,8 +1,11 @@
 // Starts a program several times and measures, for each start, the time from CreateProcess to
 // its main window being ready: the window of the given class exists and answers a sent
 // message, and (for Tidewell) its first hot key is registered, the last step of its creation
-// before the splash. Each start is ended with TerminateProcess, as a session end would, so
-// nothing a close undoes (the shell extension's registration) is undone; the next start waits
+// before the splash. Each start is ended as Windows ends a session: WM_QUERYENDSESSION, then
+// WM_ENDSESSION, then the process is terminated. So the program's own session-end steps run
+// (its system-wide hooks are removed, as they are not when a process is merely killed under
+// Wine, where every later window message in every program would still pass through them), and
+// nothing a close undoes (the shell extension's registration) is undone. The next start waits
 // until the desktop has settled after it.
 // Usage: startup_probe <program> <window class> <check hot key 0|1> <runs>
 #include <windows.h>
@@ -54,6 +57,16 @@ void WaitForQuietDesktop(LARGE_INTEGER since) {
     }
 }
 
+void EndAsSessionEnd(HWND window) {
+    if (!window)
+        return;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                        &answer);
+    SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                        &answer);
+}
+
 double StartOnce(const std::wstring& program, const wchar_t* windowClass, bool checkHotKey) {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
@@ -73,6 +86,7 @@ double StartOnce(const std::wstring& program, const wchar_t* windowClass, bool c
         }
         Sleep(1);
     }
+    EndAsSessionEnd(FindWindowW(windowClass, nullptr));
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
     QueryPerformanceCounter(&now);

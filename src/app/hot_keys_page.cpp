@@ -60,6 +60,8 @@ void HotKeysPage::OnCommand(int id, int code, HWND) {
 }
 
 void HotKeysPage::ReadOptions(Options& options) const {
+    if (!Built())
+        return;  // the options stand as loaded
     options.CloseAllBrowserWindows = ui::IsChecked(Control(kRows[0].checkBox));
     options.CloseAllBrowserWindowsHotKey = ReadKeyBox(Control(kRows[0].keyBox));
     options.HideShowAllBrowserWindows = ui::IsChecked(Control(kRows[1].checkBox));

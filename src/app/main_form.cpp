@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "washers/washer_registry.h"
 #include "platform/text.h"
+#include "ui/apply_language.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 
@@ -232,10 +233,61 @@ void TMainForm::CreatePages() {
     vanishPage_ = std::make_unique<VanishPage>(*this);
     for (int i = 0; i < kPageCount; ++i)
         PageAt(static_cast<PageIndex>(i)).Create(Handle(), ids::PageTidewell + i);
+    // The wash list is the catalogue's view and always there; the other pages wait to be
+    // shown, and take the language and the options then.
+    washPage_->Build();
+    objectsPage_->Build();
     ShowPage(PageIndex::Tidewell);
 }
 
+void TMainForm::BuildPage(PageIndex index) {
+    Page& page = PageAt(index);
+    if (page.Built())
+        return;
+    page.Build();
+    ApplyLanguageTo(ui::ChildWindows(page.Handle()));
+    switch (index) {
+        case PageIndex::Options:
+            optionsPage_->ShowLanguages(languageEntries_, languageSelected_);
+            optionsPage_->ShowOptions(ctx_.Opts);
+            break;
+        case PageIndex::Tasks:
+            tasksPage_->ShowOptions(ctx_.Opts);
+            break;
+        case PageIndex::HotKeys:
+            hotKeysPage_->ShowOptions(ctx_.Opts);
+            break;
+        case PageIndex::Vanish:
+            vanishPage_->ApplyTexts();
+            vanishPage_->SetLevelName(WashLevelShortName());
+            break;
+        default:
+            break;
+    }
+    ReadOptionsFromControls();  // as after a load: what a control could not hold
+    tasksPage_->UpdateControls(ctx_.Opts);
+    hotKeysPage_->UpdateControls(ctx_.Opts);
+}
+
+HWND TMainForm::PageControl(int pageId, int controlId) {
+    int index = pageId - ids::PageTidewell;
+    if (index < 0 || index >= kPageCount)
+        return nullptr;
+    BuildPage(static_cast<PageIndex>(index));
+    if (static_cast<PageIndex>(index) == PageIndex::Objects)
+        objectsPage_->BuildListTabs();
+    return PageAt(static_cast<PageIndex>(index)).Control(controlId);
+}
+
+void TMainForm::ApplyLanguageTo(const std::vector<HWND>& controls) {
+    if (!settings_.Files.Language.empty())
+        ui::ApplyLanguageTo(
+            controls, kMainFormName, settings_.Language(),
+            [this](HWND control, const std::string& hint) { SetHint(control, hint); });
+}
+
 void TMainForm::ShowPage(PageIndex page) {
+    BuildPage(page);
     activePage_ = page;
     for (int i = 0; i < kPageCount; ++i)
         if (static_cast<PageIndex>(i) != page)

@@ -76,6 +76,11 @@ class TMainForm : public ui::Window,
     ActivityLogFile& Log() { return log_; }
     PageIndex ActivePage() const { return activePage_; }
     std::string ActivePageName() const;
+    // A control of a page (PageTidewell .. PageVanish), the page (and its tabs) built first if
+    // it was not yet.
+    HWND PageControl(int pageId, int controlId);
+    // The current language for controls made after it was applied.
+    void ApplyLanguageTo(const std::vector<HWND>& controls);
     TTidewellTestWindow* TestWindow() { return testWindow_.get(); }
     bool TrayIconShown() const { return trayIconShown_; }
     int TrayIconFrame() const { return sunListTag_; }  // the SunList image in the tray
@@ -243,6 +248,8 @@ class TMainForm : public ui::Window,
     // Pages.
     void ShowPage(PageIndex page);
     Page& PageAt(PageIndex page);
+    // Builds a page on its first showing, with what the settings load gave the others.
+    void BuildPage(PageIndex page);
     void RefreshWashLevelLabels();
 
     // Work that belongs to other parts of the program; these are the places they plug in.
@@ -311,6 +318,10 @@ class TMainForm : public ui::Window,
     bool timerEnabled_ = false;
     bool dragging_ = false;
     bool closing_ = false;
-    int washListFirstColumnMax_ = 0;  // 0 = no limit
+    bool sessionEndAfterWash_ = false;  // Windows asked to end the session during a wash
+    int washListFirstColumnMax_ = 0;    // 0 = no limit
     bool vanishImagesAssigned_ = false;
+    // The language list as loaded, for the Options page when it is built.
+    std::vector<std::string> languageEntries_;
+    int languageSelected_ = -1;
 };

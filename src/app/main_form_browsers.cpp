@@ -52,9 +52,12 @@ void TMainForm::SetHotKey(int id, HotKeyCode code) {
         return;
     registered = RegisterHotKeyKeepingPrevious(Handle(), id, registered, code);
     if (registered != code) {
-        // Taken by another program: the box shows the hot key that is in force.
+        // Taken by another program: the option and the box hold the hot key that is in force.
+        HotKeyCode* option[3] = {&ctx_.Opts.CloseAllBrowserWindowsHotKey,
+                                 &ctx_.Opts.HideShowAllBrowserWindowsHotKey,
+                                 &ctx_.Opts.StealthModeHotKey};
+        *option[id - 1] = registered;
         hotKeysPage_->SetHotKeyBox(id, registered);
-        hotKeysPage_->ReadOptions(ctx_.Opts);
     }
 }
 

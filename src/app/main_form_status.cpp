@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/control_ids.h"
+#include "app/design_texts.h"
 #include "app/hot_keys_page.h"
 #include "app/main_form.h"
 #include "app/objects_page.h"
@@ -14,6 +15,7 @@
 #include "app/wash_page.h"
 #include "engine/wash_levels.h"
 #include "platform/locale.h"
+#include "ui/apply_language.h"
 
 namespace {
 constexpr int kRowsWithoutScrollBar = 11;
@@ -112,7 +114,15 @@ void TMainForm::WashBlurModeListChange() {
 }
 
 std::string TMainForm::ChosenWashLevelText() const {
-    return optionsPage_ ? optionsPage_->WashLevelText() : std::string();
+    if (optionsPage_ && optionsPage_->Built())
+        return optionsPage_->WashLevelText();
+    // The Options page is not built yet: the text its list would show.
+    const int level = ctx_.Opts.WashLevel;
+    if (level < 0 || level >= kWashLevelCount || settings_.Files.Language.empty())
+        return {};
+    return ui::LanguageItems(
+        kMainFormName, settings_.Language(), ids::WashBlurModeList,
+        DesignItems(ids::WashBlurModeList, kWashLevelCount))[static_cast<std::size_t>(level)];
 }
 
 std::string TMainForm::WashLevelShortName() const {

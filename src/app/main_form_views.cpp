@@ -242,7 +242,10 @@ void TMainForm::ShowShellFolderWarning(const std::string& text) {
 }
 
 void TMainForm::ShowLanguageList(const std::vector<std::string>& entries, int selected) {
-    optionsPage_->ShowLanguages(entries, selected);
+    languageEntries_ = entries;
+    languageSelected_ = selected;
+    if (optionsPage_->Built())
+        optionsPage_->ShowLanguages(entries, selected);
 }
 
 void TMainForm::SetCaption(const std::string& caption) {
@@ -280,7 +283,8 @@ void TMainForm::ApplyLanguage(const LanguageChoice& language) {
     objectsPage_->ShowTabs({true, true, true, true, true});
     ui::ApplyLanguage(Handle(), kMainFormName, language,
                       [this](HWND control, const std::string& hint) { SetHint(control, hint); });
-    vanishPage_->ApplyTexts();
+    if (vanishPage_->Built())
+        vanishPage_->ApplyTexts();
     SetGoButtonCaption(ctx_.Washing);
     if (testWindow_ && testWindow_->Exists())
         ui::SetText(testWindow_->Handle(), Text(text_ids::TestWindowCaption));

@@ -41,19 +41,44 @@ void ObjectsPage::CreateControls() {
     SendMessageW(tabs, TCM_SETPADDING, 0, MAKELPARAM(6, 4));
     ui::SetTabItems(tabs, DesignItems(ids::ObjectsPages, kTabCount));
     CreateWashObjectsTab();
-    CreateListTab(1, ids::CookieListLbl, 0, ids::CookieList,
-                  {ids::SelectAllCookieListItemsBtn, ids::DeselectAllCookieListItemsBtn});
-    cookies_.SetList(Control(ids::CookieList));
-    CreateListTab(2, ids::ActiveXListLbl, ids::ActiveXWarningLbl, ids::ActiveXList,
-                  {ids::SelectAllActiveXListItemsBtn, ids::DeselectAllActiveXListItemsBtn});
-    activeX_.SetList(Control(ids::ActiveXList));
-    CreateListTab(3, ids::MailBoxesListLbl, ids::MailBoxesWarningLbl, ids::MailBoxesList,
-                  {ids::SelectAllMailBoxesListItemsBtn, ids::DeselectAllMailBoxesListItemsBtn});
-    mailBoxes_.SetList(Control(ids::MailBoxesList));
-    CreateListTab(4, ids::StartupMonitorListLbl, ids::StartupMonitorWarningLbl,
-                  ids::StartupMonitorList, {ids::DeleteStartupMonitorListItemBtn});
-    startupMonitor_.SetList(Control(ids::StartupMonitorList));
     ShowTab(ObjectsTab::WashObjects);
+}
+
+// A list tab's controls are made when the tab is first shown, in the language of the moment.
+void ObjectsPage::BuildListTab(ObjectsTab tab) {
+    const auto index = static_cast<std::size_t>(tab);
+    if (tab == ObjectsTab::WashObjects || !tabControls_[index].empty())
+        return;
+    switch (tab) {
+        case ObjectsTab::IECookies:
+            CreateListTab(1, ids::CookieListLbl, 0, ids::CookieList,
+                          {ids::SelectAllCookieListItemsBtn, ids::DeselectAllCookieListItemsBtn});
+            cookies_.SetList(Control(ids::CookieList));
+            break;
+        case ObjectsTab::ActiveX:
+            CreateListTab(2, ids::ActiveXListLbl, ids::ActiveXWarningLbl, ids::ActiveXList,
+                          {ids::SelectAllActiveXListItemsBtn, ids::DeselectAllActiveXListItemsBtn});
+            activeX_.SetList(Control(ids::ActiveXList));
+            break;
+        case ObjectsTab::MailBoxes:
+            CreateListTab(
+                3, ids::MailBoxesListLbl, ids::MailBoxesWarningLbl, ids::MailBoxesList,
+                {ids::SelectAllMailBoxesListItemsBtn, ids::DeselectAllMailBoxesListItemsBtn});
+            mailBoxes_.SetList(Control(ids::MailBoxesList));
+            break;
+        default:
+            CreateListTab(4, ids::StartupMonitorListLbl, ids::StartupMonitorWarningLbl,
+                          ids::StartupMonitorList, {ids::DeleteStartupMonitorListItemBtn});
+            startupMonitor_.SetList(Control(ids::StartupMonitorList));
+            break;
+    }
+    form_.ApplyLanguageTo(tabControls_[index]);
+}
+
+void ObjectsPage::BuildListTabs() {
+    for (int t = 1; t < kTabCount; ++t)
+        BuildListTab(static_cast<ObjectsTab>(t));
+    ShowTab(ActiveTab());  // the new controls of the other tabs out of sight
 }
 
 void ObjectsPage::CreateWashObjectsTab() {
@@ -311,6 +336,7 @@ void ObjectsPage::ShowTab(ObjectsTab tab) {
     const int position = TabIndex(tab);
     if (position < 0)
         return;
+    BuildListTab(tab);
     auto index = static_cast<std::size_t>(tab);
     HWND tabs = Control(ids::ObjectsPages);
     if (ui::TabSelection(tabs) != position)

@@ -37,6 +37,8 @@ class ObjectsPage : public Page {
     // The tabs that object detection leaves (the wash objects tab always stays). Hidden tabs
     // keep their captions for when they come back.
     void ShowTabs(const std::array<bool, kTabCount>& shown);
+    // Makes the controls of every list tab that was not shown yet.
+    void BuildListTabs();
     // Enables the controls that depend on the selected row and on the lists' contents.
     void UpdateControls(bool userObjectSelected);
 
@@ -55,6 +57,7 @@ class ObjectsPage : public Page {
 
   private:
     void CreateWashObjectsTab();
+    void BuildListTab(ObjectsTab tab);
     void CreateListTab(int tab, int headerId, int warningId, int listId,
                        std::vector<int> buttonIds);
     LRESULT OnWashingListNotify(const NMHDR& header, bool& handled);

@@ -91,6 +91,8 @@ void OptionsPage::OnCommand(int id, int code, HWND) {
 }
 
 void OptionsPage::ReadOptions(Options& options) const {
+    if (!Built())
+        return;  // the options stand as loaded
     for (const Switch& s : kSwitches)
         options.*(s.field) = ui::IsChecked(Control(s.id));
     int level = ui::ComboSelection(Control(ids::WashBlurModeList));
@@ -115,12 +117,16 @@ void OptionsPage::ShowLanguages(const std::vector<std::string>& entries, int sel
 }
 
 std::string OptionsPage::WashLevelText() const {
+    if (!Built())
+        return {};
     HWND levels = Control(ids::WashBlurModeList);
     int selection = ui::ComboSelection(levels);
     return selection >= 0 ? ui::ComboItemText(levels, selection) : std::string();
 }
 
 std::string OptionsPage::LanguageEntry() const {
+    if (!Built())
+        return {};
     HWND list = Control(ids::LanguageList);
     int selection = ui::ComboSelection(list);
     return selection >= 0 ? ui::ComboItemText(list, selection) : std::string();

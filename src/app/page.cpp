@@ -18,8 +18,14 @@ bool Page::Create(HWND parent, int id) {
     if (!CreateAs(L"TidewellPage", WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPSIBLINGS, L"",
                   ui::Rect(a.x, a.y, a.width, a.height), parent, id))
         return false;
-    CreateControls();
     return true;
+}
+
+void Page::Build() {
+    if (built_ || !Handle())
+        return;
+    built_ = true;
+    CreateControls();
 }
 
 void Page::Show(bool visible) {

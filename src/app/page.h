@@ -18,8 +18,12 @@ class Page : public ui::Window {
     Page(TMainForm& form, std::string name) : form_(form), name_(std::move(name)) {}
     ~Page() override;
 
-    // Creates the page window (hidden) and its controls.
+    // Creates the page window (hidden); its controls come with Build.
     bool Create(HWND parent, int id);
+    // Creates the controls, once. Pages not yet shown are not built: making the controls of
+    // every page costs a start about as much as the rest of it.
+    void Build();
+    bool Built() const { return built_; }
     const std::string& Name() const { return name_; }
     void Show(bool visible);
     bool Visible() const;
@@ -54,6 +58,7 @@ class Page : public ui::Window {
 
   private:
     std::string name_;
+    bool built_ = false;
     ui::UniqueBrush panelBrush_;
     std::vector<std::unique_ptr<ui::SkinButton>> buttons_;
 };

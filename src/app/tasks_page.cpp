@@ -91,6 +91,8 @@ LRESULT TasksPage::OnNotify(const NMHDR& header, bool& handled) {
 }
 
 void TasksPage::ReadOptions(Options& options) const {
+    if (!Built())
+        return;  // the options stand as loaded
     options.AutoWashTimeInterval = ui::IsChecked(Control(ids::AutoWashTimeIntervalChkBox));
     options.AutoWashTimeIntervalTime =
         TimeOfDayFraction(ui::PickerValue(Control(ids::AutoWashTimeIntervalDtp)));

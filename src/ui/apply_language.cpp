@@ -159,4 +159,32 @@ void ApplyLanguage(HWND window, const std::string& windowName, const LanguageCho
     EnumChildWindows(window, ApplyToChild, reinterpret_cast<LPARAM>(&pass));
 }
 
+void ApplyLanguageTo(const std::vector<HWND>& controls, const std::string& windowName,
+                     const LanguageChoice& language, const HintSetter& setHint) {
+    TGBObject db;
+    if (controls.empty() || !OpenTableDatabase(db, language.FileName))
+        return;
+    LanguageTable table(db, windowName, language.LngID);
+    if (!table.IsValid())
+        return;
+    Pass pass{table, setHint};
+    for (HWND control : controls)
+        ApplyToControl(control, pass);
+}
+
+std::vector<std::string> LanguageItems(const std::string& windowName,
+                                       const LanguageChoice& language, int tag,
+                                       std::vector<std::string> items) {
+    TGBObject db;
+    if (!OpenTableDatabase(db, language.FileName))
+        return items;
+    LanguageTable table(db, windowName, language.LngID);
+    if (!table.IsValid())
+        return items;
+    std::vector<std::string> texts = table.Items(tag, items.size());
+    for (std::size_t i = 0; i < texts.size() && i < items.size(); ++i)
+        items[i] = texts[i];
+    return items;
+}
+
 }  // namespace ui

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "catalogue/language.h"
 
@@ -21,5 +22,15 @@ using HintSetter = std::function<void(HWND control, const std::string& hint)>;
 // the language is missing.
 void ApplyLanguage(HWND window, const std::string& windowName, const LanguageChoice& language,
                    const HintSetter& setHint = nullptr, int windowTag = 0);
+
+// The same for some controls (made after the language was applied).
+void ApplyLanguageTo(const std::vector<HWND>& controls, const std::string& windowName,
+                     const LanguageChoice& language, const HintSetter& setHint = nullptr);
+
+// `items` (the design-time items of the multi-item control `tag`) as that control shows them
+// in the language: the language's items in place of the first ones.
+std::vector<std::string> LanguageItems(const std::string& windowName,
+                                       const LanguageChoice& language, int tag,
+                                       std::vector<std::string> items);
 
 }  // namespace ui

@@ -30,6 +30,18 @@ RECT Rect(int x, int y, int width, int height) {
     return RECT{x, y, x + width, y + height};
 }
 
+std::vector<HWND> ChildWindows(HWND parent) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
 HWND CreateControl(HWND parent, const wchar_t* className, int id, DWORD style, DWORD exStyle,
                    const RECT& bounds, const std::string& text, HFONT font) {
     HWND hwnd = CreateWindowExW(

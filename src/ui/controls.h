@@ -23,6 +23,9 @@ UniqueFont MakeFont(const wchar_t* face, int points, bool bold);
 
 RECT Rect(int x, int y, int width, int height);
 
+// Every window inside `parent`, at any depth.
+std::vector<HWND> ChildWindows(HWND parent);
+
 HWND CreateControl(HWND parent, const wchar_t* className, int id, DWORD style, DWORD exStyle,
                    const RECT& bounds, const std::string& text, HFONT font);
 HWND CreateLabel(HWND parent, int id, const RECT& bounds, const std::string& text, HFONT font,

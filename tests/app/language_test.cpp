@@ -53,9 +53,7 @@ class LanguageTest : public ::testing::Test {
         }
     }
     std::string Dutch(int id) { return GetLangText(id, kMainFormName, {language, 31}, ""); }
-    HWND Control(int pageId, int id) const {
-        return GetDlgItem(GetDlgItem(form->Handle(), pageId), id);
-    }
+    HWND Control(int pageId, int id) const { return form->PageControl(pageId, id); }
 
     testing_support::TempFolder folder;
     std::string language;

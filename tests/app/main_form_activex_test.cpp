@@ -49,9 +49,7 @@ class ActiveXTabTest : public ::testing::Test {
         units.SetString("OSD", osdPath, name + "\\DownloadInformation");
         units.SetString("INF", infPath, name + "\\DownloadInformation");
     }
-    HWND Objects(int id) const {
-        return GetDlgItem(GetDlgItem(form->Handle(), ids::PageObjects), id);
-    }
+    HWND Objects(int id) const { return form->PageControl(ids::PageObjects, id); }
     HWND List() const { return Objects(ids::ActiveXList); }
     Lines Shown() const {
         Lines rows;

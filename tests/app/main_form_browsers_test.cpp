@@ -71,9 +71,7 @@ class MainFormBrowsersTest : public ::testing::Test {
         }
     }
     HWND Main() const { return form->Handle(); }
-    HWND HotKeysControl(int id) const {
-        return GetDlgItem(GetDlgItem(Main(), ids::PageHotKeys), id);
-    }
+    HWND HotKeysControl(int id) const { return form->PageControl(ids::PageHotKeys, id); }
     // A key pressed and released in a hot-key box, as the message loop hands it to the window
     // first (the box's own handling of the key is left out: its value is set beforehand).
     void TypeInto(HWND box, HotKeyCode value) {

@@ -41,9 +41,7 @@ class DetectionWindowTest : public ::testing::Test {
         form = std::make_unique<TMainForm>(flags, SettingsFilesIn(settings.Path()));
         ASSERT_TRUE(form->Create());
     }
-    HWND Objects(int id) const {
-        return GetDlgItem(GetDlgItem(form->Handle(), ids::PageObjects), id);
-    }
+    HWND Objects(int id) const { return form->PageControl(ids::PageObjects, id); }
     std::vector<std::string> TabCaptions() const {
         HWND tabs = Objects(ids::ObjectsPages);
         std::vector<std::string> captions;

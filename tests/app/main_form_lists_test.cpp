@@ -92,9 +92,7 @@ class ListTabsTest : public ::testing::Test {
         }
     }
 
-    HWND Objects(int id) const {
-        return GetDlgItem(GetDlgItem(form->Handle(), ids::PageObjects), id);
-    }
+    HWND Objects(int id) const { return form->PageControl(ids::PageObjects, id); }
     Lines Shown(int listId) const {
         HWND list = Objects(listId);
         Lines rows;

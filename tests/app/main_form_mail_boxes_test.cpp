@@ -65,9 +65,7 @@ class MailBoxesTabTest : public ::testing::Test {
         }
     }
 
-    HWND Objects(int id) const {
-        return GetDlgItem(GetDlgItem(form->Handle(), ids::PageObjects), id);
-    }
+    HWND Objects(int id) const { return form->PageControl(ids::PageObjects, id); }
     HWND List() const { return Objects(ids::MailBoxesList); }
     Lines Shown() const {
         Lines rows;

@@ -41,9 +41,7 @@ class MainFormOptionsTest : public ::testing::Test {
         platform::DeleteRegistryTree(RootKey::LocalMachine, kToolbarButtonKey);
     }
 
-    HWND Options(int id) const {
-        return GetDlgItem(GetDlgItem(form->Handle(), ids::PageOptions), id);
-    }
+    HWND Options(int id) const { return form->PageControl(ids::PageOptions, id); }
     void Click(HWND control) {
         SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
                      reinterpret_cast<LPARAM>(control));

@@ -87,7 +87,7 @@ class MainFormTasksTest : public ::testing::Test {
     bool TraceLeft() const { return runMru.HasValue("a"); }
 
     HWND Main() const { return form ? form->Handle() : nullptr; }
-    HWND Control(int pageId, int id) const { return GetDlgItem(GetDlgItem(Main(), pageId), id); }
+    HWND Control(int pageId, int id) const { return form->PageControl(pageId, id); }
     HWND Tasks(int id) const { return Control(ids::PageTasks, id); }
     void Click(HWND control) {
         ASSERT_NE(control, nullptr);
@@ -233,6 +233,39 @@ TEST_F(MainFormTasksTest, WithWashOnShutdownAShutdownEndsInAPowerOff) {
     EXPECT_FALSE(TraceLeft());
     ASSERT_EQ(exits.size(), 1u);
     EXPECT_EQ(exits[0].flags, 9u) << "EWX_SHUTDOWN | EWX_POWEROFF";
+}
+
+// The log-off came while another wash ran: refused then, it is done by the program once that
+// wash is over, so the user does not have to log off a second time.
+TEST_F(MainFormTasksTest, ALogOffDuringAWashIsDoneByTheProgramAfterThatWash) {
+    SetBox(ids::WashOnWindowsShutdownChkBox, true);
+    form->Context().Washing = true;  // a wash of its own is under way
+    EXPECT_EQ(SendMessageW(Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    DrainMessages();  // WM_TIDEWELL_ENDSESSION arrives during that wash
+    Tick();
+    EXPECT_TRUE(exits.empty()) << "the session ended in the middle of a wash";
+    form->Context().Washing = false;
+
+    Tick();
+    EXPECT_FALSE(TraceLeft());
+    ASSERT_EQ(exits.size(), 1u);
+    EXPECT_EQ(exits[0].flags, 0u) << "EWX_LOGOFF";
+    Tick(3);
+    EXPECT_EQ(exits.size(), 1u) << "asked once";
+}
+
+// "Go..." ends the session itself: a session end asked during its wash adds no second one.
+TEST_F(MainFormTasksTest, ASessionEndDuringTheWashOfGoEndsTheSessionOnce) {
+    SetBox(ids::WashOnWindowsShutdownChkBox, true);
+    SetBox(ids::WashAndShutdownWindowsChkBox, true);
+    form->Context().Washing = true;
+    EXPECT_EQ(SendMessageW(Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    DrainMessages();
+    form->Context().Washing = false;
+    Click(Tasks(ids::WashAndShutdownBtn));
+    Tick(3);
+    ASSERT_EQ(exits.size(), 1u);
+    EXPECT_EQ(exits[0].flags, 9u) << "Go powers off";
 }
 
 TEST_F(MainFormTasksTest, WithoutWashOnShutdownTheSessionEndsAtOnceWithoutAWash) {

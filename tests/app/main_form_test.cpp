@@ -15,6 +15,7 @@
 #include "ui/about_box.h"
 #include "app/skin.h"
 #include "platform/files.h"
+#include "platform/ini.h"
 #include "ui/controls.h"
 #include "ui/message_dlg_box.h"
 
@@ -69,7 +70,7 @@ class MainFormTest : public ::testing::Test {
 
     HWND Main() const { return form->Handle(); }
     HWND Page(int pageId) const { return GetDlgItem(Main(), pageId); }
-    HWND Control(int pageId, int id) const { return GetDlgItem(Page(pageId), id); }
+    HWND Control(int pageId, int id) const { return form->PageControl(pageId, id); }
     void Click(HWND control) {
         ASSERT_NE(control, nullptr);
         SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
@@ -337,6 +338,54 @@ TEST_F(MainFormTest, WashLevelListSetsTheLevelAndItsShortName) {
               "2 #0 Overwrite & Delete");
     EXPECT_EQ(ui::GetText(Control(ids::PageVanish, ids::VanishBlurModeLbl)),
               "2 #0 Overwrite & Delete");
+}
+
+// The Tasks, Hot Keys, Options and Vanish pages are made when first shown: until then the
+// options stand as loaded, are saved as they were, and the pages show them when they come.
+TEST_F(MainFormTest, PagesNotShownYetKeepTheLoadedOptionsAndShowThemWhenFirstShown) {
+    form.reset();
+    const std::string ini = folder.Path() + "tidewell.ini";
+    const std::string options = CurrentUserSectionPrefix() + ".Options";
+    const std::pair<const char*, const char*> values[] = {{"LogActivities", "1"},
+                                                          {"WashBlurMode", "1"},
+                                                          {"CloseAllBrowserWindows", "0"},
+                                                          {"StealthModeHotKey", "Ctrl+Alt+S"},
+                                                          {"StayInTrayDuringWash", "1"}};
+    for (const auto& [key, value] : values)
+        ASSERT_TRUE(platform::WriteIniString(ini, options, key, value));
+
+    form = std::make_unique<TMainForm>(flags, SettingsFilesIn(folder.Path()));
+    ASSERT_TRUE(form->Create());
+    EXPECT_EQ(GetDlgItem(Page(ids::PageTasks), ids::LogActivitiesChkBox), nullptr)
+        << "built before it was shown";
+    EXPECT_EQ(ui::GetText(Control(ids::PageTidewell, ids::WashBlurModeLbl)),
+              "2 #0 Overwrite & Delete");
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    form.reset();
+    for (const auto& [key, value] : values)
+        EXPECT_EQ(platform::ReadIniString(ini, options, key, "<none>"), value) << key;
+
+    form = std::make_unique<TMainForm>(flags, SettingsFilesIn(folder.Path()));
+    ASSERT_TRUE(form->Create());
+    ClickPageButton(ids::TasksBtn);
+    EXPECT_TRUE(ui::IsChecked(GetDlgItem(Page(ids::PageTasks), ids::LogActivitiesChkBox)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Page(ids::PageTasks), ids::ShowLogBtn)));
+    ClickPageButton(ids::HotKeysBtn);
+    HWND hotKeys = Page(ids::PageHotKeys);
+    EXPECT_FALSE(ui::IsChecked(GetDlgItem(hotKeys, ids::CloseAllBrowserWindowsChkBox)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hotKeys, ids::CloseAllBrowserWindowsHotKey)));
+    EXPECT_EQ(static_cast<HotKeyCode>(
+                  SendMessageW(GetDlgItem(hotKeys, ids::StealthModeHotKey), HKM_GETHOTKEY, 0, 0)),
+              TextToShortCut("Ctrl+Alt+S"));
+    ClickPageButton(ids::OptionsBtn);
+    HWND optionsPage = Page(ids::PageOptions);
+    EXPECT_EQ(ui::ComboSelection(GetDlgItem(optionsPage, ids::WashBlurModeList)), 1);
+    EXPECT_TRUE(ui::IsChecked(GetDlgItem(optionsPage, ids::StayInTrayDuringWashChkBox)));
+    ClickPageButton(ids::VanishBtn);
+    EXPECT_EQ(ui::GetText(GetDlgItem(Page(ids::PageVanish), ids::VanishBlurModeLbl)),
+              "2 #0 Overwrite & Delete");
+    EXPECT_EQ(form->Context().Opts.WashLevel, 1);
+    EXPECT_TRUE(form->Context().Opts.LogActivities);
 }
 
 // Moves the mouse with the left button held, as a user drags: from `from` by `by`.

@@ -26,8 +26,11 @@ TEST(SessionEnd, TheEndOfTheSessionSavesTheSettingsAndKeepsTheContextMenuRegiste
     EXPECT_TRUE(platform::RegistryKeyOpens(RootKey::ClassesRoot, kVanishKey))
         << "registered at start";
 
-    // An option changed since the start: "Log Activities" ticked.
-    HWND logBox = e2e::FindControl(main, ids::LogActivitiesChkBox);
+    // An option changed since the start: "Log Activities" ticked on the Tasks page.
+    e2e::PostClick(e2e::FindControl(main, ids::TasksBtn));
+    HWND logBox = nullptr;
+    for (int i = 0; i < 100 && !logBox; ++i, Sleep(100))
+        logBox = e2e::FindControl(main, ids::LogActivitiesChkBox);
     ASSERT_NE(logBox, nullptr);
     SendMessageW(logBox, BM_SETCHECK, BST_CHECKED, 0);
     e2e::PostClick(logBox);
