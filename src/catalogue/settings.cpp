@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "catalogue/browser_adjustments.h"
 #include "catalogue/date_time.h"
@@ -37,9 +38,13 @@ class SettingsFile {
   public:
     explicit SettingsFile(std::string path) : path_(std::move(path)) {}
 
+    // Each section is read whole once (a read per key costs a round of file checks each).
     std::string String(const std::string& section, const std::string& key,
                        const std::string& fallback = "") const {
-        return platform::ReadIniString(path_, section, key, fallback);
+        auto read = sections_.find(section);
+        if (read == sections_.end())
+            read = sections_.emplace(section, platform::IniSection(path_, section)).first;
+        return read->second.Value(key, fallback);
     }
     bool Boolean(const std::string& section, const std::string& key, bool fallback) const {
         return ParseSettingsBoolean(String(section, key), fallback);
@@ -78,6 +83,7 @@ class SettingsFile {
     }
 
     void Write(const std::string& section, const std::string& key, const std::string& value) {
+        sections_.erase(section);
         platform::WriteIniString(path_, section, key, value);
     }
     void WriteBoolean(const std::string& section, const std::string& key, bool value) {
@@ -90,16 +96,20 @@ class SettingsFile {
         Write(section, key, platform::LocaleLongTimeText(TimeOfDayFraction(value)));
     }
     void WriteList(const std::string& section, const std::vector<std::string>& entries) {
-        platform::EraseIniSection(path_, section);
+        Erase(section);
         WriteInteger(section, kCount, static_cast<int>(entries.size()));
         for (std::size_t i = 0; i < entries.size(); ++i)
             Write(section, std::to_string(i + 1), entries[i]);
     }
-    void Erase(const std::string& section) { platform::EraseIniSection(path_, section); }
+    void Erase(const std::string& section) {
+        sections_.erase(section);
+        platform::EraseIniSection(path_, section);
+    }
 
   private:
     static constexpr const char* kMissing = "\x01missing\x01";
     std::string path_;
+    mutable std::map<std::string, platform::IniSection> sections_;
 };
 
 struct Sections {

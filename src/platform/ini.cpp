@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cwctype>
 #include <optional>
+#include <string_view>
 
 #include "platform/files.h"
 #include "platform/text.h"
@@ -126,6 +128,76 @@ std::vector<std::string> NameList(const wchar_t* section, const std::string& fil
 }
 
 }  // namespace
+
+namespace {
+
+bool SameKey(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        wchar_t x = a[i], y = b[i];
+        if (x < 128 && y < 128) {
+            x = static_cast<wchar_t>(towlower(x));
+            y = static_cast<wchar_t>(towlower(y));
+        }
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// What the system's key lookup makes of a stored value: one pair of surrounding quotes
+// taken off, and no more than the program reads.
+std::wstring AsReadByKey(std::wstring value) {
+    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    if (value.size() > kIniValueMaxChars)
+        value.resize(kIniValueMaxChars);
+    return value;
+}
+
+}  // namespace
+
+IniSection::IniSection(const std::string& file, const std::string& section)
+    : file_(file), section_(section) {
+    std::wstring wideFile = Utf8ToWide(file);
+    std::wstring wideSection = Utf8ToWide(section);
+    std::wstring buffer(8192, L'\0');
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileSectionW(wideSection.c_str(), buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), wideFile.c_str());
+        // The system answers size - 2 when the section did not fit.
+        if (length + 2 < buffer.size() || buffer.size() >= (1u << 24))
+            break;
+        buffer.resize(buffer.size() * 4);
+    }
+    std::size_t start = 0;
+    while (start < length) {
+        std::size_t end = buffer.find(L'\0', start);
+        if (end == std::wstring::npos || end > length)
+            end = length;
+        std::wstring_view line(buffer.data() + start, end - start);
+        std::size_t equals = line.find(L'=');
+        if (equals == std::wstring_view::npos)
+            entries_.push_back({std::wstring(line), L"", false});
+        else
+            entries_.push_back({std::wstring(line.substr(0, equals)),
+                                AsReadByKey(std::wstring(line.substr(equals + 1))), true});
+        start = end + 1;
+    }
+}
+
+std::string IniSection::Value(const std::string& key, const std::string& fallback) const {
+    if (!key.empty() && key[0] == ';')  // comment lines are left out of a section's text
+        return ReadIniString(file_, section_, key, fallback);
+    std::wstring wanted = Utf8ToWide(key);
+    for (const Entry& entry : entries_)
+        if (SameKey(entry.key, wanted))
+            return entry.hasValue ? WideToUtf8(entry.value) : fallback;
+    return fallback;
+}
 
 std::vector<std::string> IniSectionKeys(const std::string& file, const std::string& section) {
     return NameList(Utf8ToWide(section).c_str(), file);

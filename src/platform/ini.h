@@ -24,6 +24,22 @@ bool WriteIniString(const std::string& file, const std::string& section, const s
                     const std::string& value, IniNewFile newFile = IniNewFile::Unicode);
 // Removes a whole section with its keys. True also when there was no such section.
 bool EraseIniSection(const std::string& file, const std::string& section);
+// A whole section read at once: the values ReadIniString would give for its keys, each
+// asked by name. One read of the file instead of one per key.
+class IniSection {
+  public:
+    IniSection(const std::string& file, const std::string& section);
+    // As ReadIniString(file, section, key, fallback).
+    std::string Value(const std::string& key, const std::string& fallback = "") const;
+
+  private:
+    struct Entry {
+        std::wstring key, value;
+        bool hasValue;  // a line without "=" names a key without a value
+    };
+    std::string file_, section_;
+    std::vector<Entry> entries_;  // file order; the first of two equal keys counts
+};
 // The key names of a section in file order (empty when the file or section is missing).
 std::vector<std::string> IniSectionKeys(const std::string& file, const std::string& section);
 // The section names of a file in file order (empty when the file is missing).

@@ -106,3 +106,29 @@ TEST(Ini, AFileWithoutAByteOrderMarkBecomesUnicodeOnceWhenItIsOurs) {
     EXPECT_EQ(platform::ReadWholeFile(utf8).value_or("").substr(0, 2), "\xff\xfe");
     EXPECT_EQ(platform::ReadIniString(utf8, "S", "Old"), "\xce\x94");
 }
+
+// A section read at once gives, key by key, what the system's own lookup gives: for odd lines
+// too, as a hand-made or damaged file has them.
+TEST(Ini, ASectionReadAtOnceAnswersAsTheKeyLookupDoes) {
+    TempFolder temp;
+    const std::string file = temp.Path() + "odd.ini";
+    const std::string longValue(platform::kIniValueMaxChars + 10, 'w');
+    ASSERT_TRUE(platform::WriteWholeFile(
+        file,
+        "[Other]\r\nplain=elsewhere\r\n[S]\r\nplain=1\r\n  spaced  =  two words  \r\n"
+        "quoted=\"in quotes\"\r\nsingle='single'\r\nhalf=\"open\r\nlone=\"\r\n"
+        "empty=\r\nnovalue\r\nUPPER=case\r\ndup=first\r\ndup=second\r\n"
+        "eq=a=b\r\n;comment=no\r\n#hash=maybe\r\nlong=" +
+            longValue + "\r\n[s]\r\nlater=section\r\nplain=2\r\n"));
+    const platform::IniSection section(file, "S");
+    for (const char* key :
+         {"plain", "spaced", "quoted", "single", "half", "lone", "empty", "novalue", "upper",
+          "UPPER", "dup", "eq", ";comment", "#hash", "long", "later", "missing", "elsewhere"}) {
+        EXPECT_EQ(section.Value(key, "<fallback>"),
+                  platform::ReadIniString(file, "S", key, "<fallback>"))
+            << key;
+    }
+    EXPECT_EQ(section.Value("long").size(), platform::kIniValueMaxChars);
+    EXPECT_EQ(platform::IniSection(temp.Path() + "none.ini", "S").Value("plain", "f"), "f");
+    EXPECT_EQ(platform::IniSection(file, "Nothing").Value("plain", "f"), "f");
+}
