@@ -6,18 +6,8 @@
 #include "ui/controls.h"
 #include "ui/palette.h"
 
-namespace {
-
-bool CheckClicked(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) &&
-           ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
-           (change.uNewState & LVIS_STATEIMAGEMASK) != 0;
-}
-
-}  // namespace
-
 void ActiveXTab::ActiveXPageClick() {
-    if (form_.Context().Washing || !list_)
+    if (form_.Context().Washing || !list_.Handle())
         return;
     model_.Rebuild(ReadDistributionUnits(), CacheFolderEntries(ActiveXCacheFolders()),
                    form_.Context().AcceptedActiveXList);
@@ -26,23 +16,17 @@ void ActiveXTab::ActiveXPageClick() {
 }
 
 void ActiveXTab::ShowItems() {
-    settingChecks_ = true;
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    int row = 0;
-    for (const ActiveXItem& item : model_.Items()) {
-        ui::InsertListRow(list_, row, item.name);  // the name alone, never the path
-        ui::SetListRowChecked(list_, row, item.checked);
-        ++row;
-    }
-    settingChecks_ = false;
+    std::vector<std::pair<std::string, bool>> lines;
+    for (const ActiveXItem& item : model_.Items())
+        lines.emplace_back(item.name, item.checked);  // the name alone, never the path
+    list_.ShowLines(lines);
 }
 
 void ActiveXTab::ShowChecks() {
-    settingChecks_ = true;
-    int row = 0;
+    std::vector<bool> checks;
     for (const ActiveXItem& item : model_.Items())
-        ui::SetListRowChecked(list_, row++, item.checked);
-    settingChecks_ = false;
+        checks.push_back(item.checked);
+    list_.ShowChecks(checks);
 }
 
 bool ActiveXTab::Disabled(int index) const {
@@ -83,26 +67,13 @@ LRESULT ActiveXTab::ActiveXListDrawItem(NMLVCUSTOMDRAW& draw) const {
 }
 
 bool ActiveXTab::OnListNotify(const NMHDR& header, LRESULT& result) {
-    result = 0;
-    if (header.code == LVN_ITEMCHANGING) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if (settingChecks_ || !CheckClicked(change))
-            return false;
-        // A run, or a properly installed component, keeps the mark where it is.
-        result = form_.Context().Washing || Disabled(change.iItem) ? TRUE : FALSE;
-        return true;
-    }
-    if (header.code == LVN_ITEMCHANGED) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if (settingChecks_ || !CheckClicked(change))
-            return false;
-        ActiveXListClickCheck(change.iItem);
-        return true;
-    }
     if (header.code == static_cast<UINT>(NM_CUSTOMDRAW)) {
         result = ActiveXListDrawItem(
             const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header)));
         return true;
     }
-    return false;
+    // A run, or a properly installed component, keeps the mark where it is.
+    return list_.OnNotify(
+        header, result, [this](int line) { return form_.Context().Washing || Disabled(line); },
+        [this](int line, bool) { ActiveXListClickCheck(line); });
 }

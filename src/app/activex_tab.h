@@ -6,13 +6,14 @@
 #include <commctrl.h>
 
 #include "lists/activex_list.h"
+#include "ui/check_list.h"
 
 class TMainForm;
 
 class ActiveXTab {
   public:
     explicit ActiveXTab(TMainForm& form) : form_(form) {}
-    void SetList(HWND list) { list_ = list; }
+    void SetList(HWND list) { list_.SetList(list); }
 
     // The tab was opened (or the window activated on it): the list is found again. Ignored
     // during a wash run.
@@ -32,7 +33,6 @@ class ActiveXTab {
     void ShowChecks();
 
     TMainForm& form_;
-    HWND list_ = nullptr;
+    ui::CheckList list_;
     ActiveXList model_;
-    bool settingChecks_ = false;  // check marks set by the program, not clicked
 };

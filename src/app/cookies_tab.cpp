@@ -7,18 +7,8 @@
 #include "lists/cached_cookies.h"
 #include "ui/controls.h"
 
-namespace {
-
-bool CheckClicked(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) &&
-           ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
-           (change.uNewState & LVIS_STATEIMAGEMASK) != 0;
-}
-
-}  // namespace
-
 void CookiesTab::CookiesPageClick() {
-    if (form_.Context().Washing || !list_)
+    if (form_.Context().Washing || !list_.Handle())
         return;
     model_.Rebuild(form_.Context().AcceptedCookieList, CachedCookieNames());
     ShowItems();
@@ -26,23 +16,17 @@ void CookiesTab::CookiesPageClick() {
 }
 
 void CookiesTab::ShowItems() {
-    settingChecks_ = true;
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    int row = 0;
-    for (const CookieLine& line : model_.Lines()) {
-        ui::InsertListRow(list_, row, line.name);
-        ui::SetListRowChecked(list_, row, line.checked);
-        ++row;
-    }
-    settingChecks_ = false;
+    std::vector<std::pair<std::string, bool>> lines;
+    for (const CookieLine& line : model_.Lines())
+        lines.emplace_back(line.name, line.checked);
+    list_.ShowLines(lines);
 }
 
 void CookiesTab::ShowChecks() {
-    settingChecks_ = true;
-    int row = 0;
+    std::vector<bool> checks;
     for (const CookieLine& line : model_.Lines())
-        ui::SetListRowChecked(list_, row++, line.checked);
-    settingChecks_ = false;
+        checks.push_back(line.checked);
+    list_.ShowChecks(checks);
 }
 
 void CookiesTab::CookieListClickCheck(int index) {
@@ -67,15 +51,7 @@ void CookiesTab::DeselectAllCookieListItemsBtnClick() {
 }
 
 bool CookiesTab::OnListNotify(const NMHDR& header, LRESULT& result) {
-    result = 0;
-    if (header.code != LVN_ITEMCHANGING && header.code != LVN_ITEMCHANGED)
-        return false;
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if (settingChecks_ || !CheckClicked(change))
-        return false;
-    if (header.code == LVN_ITEMCHANGING)
-        result = form_.Context().Washing ? TRUE : FALSE;  // a run keeps the marks where they are
-    else
-        CookieListClickCheck(change.iItem);
-    return true;
+    return list_.OnNotify(
+        header, result, [this](int) { return form_.Context().Washing; },  // marks stay in a run
+        [this](int line, bool) { CookieListClickCheck(line); });
 }

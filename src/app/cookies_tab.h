@@ -5,13 +5,14 @@
 #include <windows.h>
 
 #include "lists/accepted_cookies_list.h"
+#include "ui/check_list.h"
 
 class TMainForm;
 
 class CookiesTab {
   public:
     explicit CookiesTab(TMainForm& form) : form_(form) {}
-    void SetList(HWND list) { list_ = list; }
+    void SetList(HWND list) { list_.SetList(list); }
 
     // The list is built again from the accepted names and the cache. Ignored during a wash.
     void CookiesPageClick();
@@ -26,7 +27,6 @@ class CookiesTab {
     void ShowChecks();
 
     TMainForm& form_;
-    HWND list_ = nullptr;
+    ui::CheckList list_;
     AcceptedCookiesList model_;
-    bool settingChecks_ = false;  // check marks set by the program, not clicked
 };

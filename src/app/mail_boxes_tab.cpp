@@ -16,39 +16,27 @@ constexpr int kMailWarning = 652;
 constexpr int kSelectOneQuestion = 653;
 constexpr int kSelectAllQuestion = 654;
 
-bool CheckClicked(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) &&
-           ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
-           (change.uNewState & LVIS_STATEIMAGEMASK) != 0;
-}
-
 }  // namespace
 
 void MailBoxesTab::MailBoxesPageClick() {
-    if (form_.Context().Washing || !list_)
+    if (form_.Context().Washing || !list_.Handle())
         return;
     model_.Rebuild(form_.Context().SelectedMailBoxes, FindMailBoxLines(MailStoreFolders()));
     ShowItems();
 }
 
 void MailBoxesTab::ShowItems() {
-    settingChecks_ = true;
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    int row = 0;
-    for (const MailBoxItem& item : model_.Items()) {
-        ui::InsertListRow(list_, row, MailBoxName(item.line));
-        ui::SetListRowChecked(list_, row, item.ticked);
-        ++row;
-    }
-    settingChecks_ = false;
+    std::vector<std::pair<std::string, bool>> lines;
+    for (const MailBoxItem& item : model_.Items())
+        lines.emplace_back(MailBoxName(item.line), item.ticked);
+    list_.ShowLines(lines);
 }
 
 void MailBoxesTab::ShowChecks() {
-    settingChecks_ = true;
-    int row = 0;
+    std::vector<bool> checks;
     for (const MailBoxItem& item : model_.Items())
-        ui::SetListRowChecked(list_, row++, item.ticked);
-    settingChecks_ = false;
+        checks.push_back(item.ticked);
+    list_.ShowChecks(checks);
 }
 
 bool MailBoxesTab::ConfirmChoice(bool all) {
@@ -87,20 +75,7 @@ void MailBoxesTab::DeselectAllMailBoxesListItemsBtnClick() {
 }
 
 bool MailBoxesTab::OnListNotify(const NMHDR& header, LRESULT& result) {
-    result = 0;
-    if (header.code == LVN_ITEMCHANGING) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if (settingChecks_ || !CheckClicked(change))
-            return false;
-        result = form_.Context().Washing ? TRUE : FALSE;  // a run keeps the marks where they are
-        return true;
-    }
-    if (header.code == LVN_ITEMCHANGED) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if (settingChecks_ || !CheckClicked(change))
-            return false;
-        MailBoxesListClickCheck(change.iItem);
-        return true;
-    }
-    return false;
+    return list_.OnNotify(
+        header, result, [this](int) { return form_.Context().Washing; },  // marks stay in a run
+        [this](int line, bool) { MailBoxesListClickCheck(line); });
 }

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include "lists/mail_boxes_list.h"
+#include "ui/check_list.h"
 
 class TMainForm;
 
 class MailBoxesTab {
   public:
     explicit MailBoxesTab(TMainForm& form) : form_(form) {}
-    void SetList(HWND list) { list_ = list; }
+    void SetList(HWND list) { list_.SetList(list); }
 
     // The tab was opened: the list is found again. Ignored during a wash run.
     void MailBoxesPageClick();
@@ -26,7 +27,6 @@ class MailBoxesTab {
     void ShowChecks();
 
     TMainForm& form_;
-    HWND list_ = nullptr;
+    ui::CheckList list_;
     MailBoxesList model_;
-    bool settingChecks_ = false;  // check marks set by the program, not clicked
 };

@@ -4,6 +4,7 @@
 #include "app/design_texts.h"
 #include "app/main_form.h"
 #include "platform/text.h"
+#include "ui/check_list.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
 
@@ -18,12 +19,6 @@ constexpr int kButtonWidth = 104;
 constexpr int kButtonHeight = 26;
 constexpr int kBottom = 366;
 constexpr COLORREF kInactiveTab = RGB(214, 236, 210);
-
-bool StateImageChanged(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) &&
-           ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
-           (change.uNewState & LVIS_STATEIMAGEMASK) != 0;
-}
 
 }  // namespace
 
@@ -228,7 +223,7 @@ LRESULT ObjectsPage::OnWashingListNotify(const NMHDR& header, bool& handled) {
     switch (header.code) {
         case LVN_ITEMCHANGING: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            if (settingChecks_ || !StateImageChanged(change))
+            if (settingChecks_ || !ui::CheckMarkChanged(change))
                 return FALSE;
             handled = true;
             // A run or object detection keeps the check mark where it is.
@@ -236,7 +231,7 @@ LRESULT ObjectsPage::OnWashingListNotify(const NMHDR& header, bool& handled) {
         }
         case LVN_ITEMCHANGED: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            if (!settingChecks_ && StateImageChanged(change)) {
+            if (!settingChecks_ && ui::CheckMarkChanged(change)) {
                 bool checked = (change.uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
                 form_.WashingListClickCheck(change.iItem, checked);
             } else if ((change.uChanged & LVIF_STATE) &&

@@ -16,16 +16,10 @@ constexpr int kStopHint = 664;
 constexpr int kStopYes = 665;
 constexpr int kStopNo = 666;
 
-bool CheckChanged(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) &&
-           ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
-           (change.uNewState & LVIS_STATEIMAGEMASK) != 0;
-}
-
 }  // namespace
 
 void StartupMonitorTab::StartupMonitorPageClick() {
-    if (form_.Context().Washing || !list_)
+    if (form_.Context().Washing || !list_.Handle())
         return;
     model_.Rebuild(FindStartupPrograms());
     ShowItems();
@@ -33,15 +27,10 @@ void StartupMonitorTab::StartupMonitorPageClick() {
 }
 
 void StartupMonitorTab::ShowItems() {
-    settingChecks_ = true;
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    int row = 0;
-    for (const StartupLine& line : model_.Lines()) {
-        ui::InsertListRow(list_, row, line.program.DisplayText());
-        ui::SetListRowChecked(list_, row, line.checked);
-        ++row;
-    }
-    settingChecks_ = false;
+    std::vector<std::pair<std::string, bool>> lines;
+    for (const StartupLine& line : model_.Lines())
+        lines.emplace_back(line.program.DisplayText(), line.checked);
+    list_.ShowLines(lines);
 }
 
 bool StartupMonitorTab::ConfirmRemoval(const StartupProgram& program) {
@@ -55,7 +44,7 @@ bool StartupMonitorTab::ConfirmRemoval(const StartupProgram& program) {
 }
 
 void StartupMonitorTab::DeleteStartupMonitorListItemBtnClick() {
-    if (form_.Context().Washing || !list_)
+    if (form_.Context().Washing || !list_.Handle())
         return;
     model_.DeleteChecked([this](const StartupProgram& program) { return ConfirmRemoval(program); },
                          [this](const StartupProgram& program) {
@@ -66,17 +55,9 @@ void StartupMonitorTab::DeleteStartupMonitorListItemBtnClick() {
 }
 
 bool StartupMonitorTab::OnListNotify(const NMHDR& header, LRESULT& result) {
-    result = 0;
-    if (header.code != LVN_ITEMCHANGING && header.code != LVN_ITEMCHANGED)
-        return false;
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if (settingChecks_ || !CheckChanged(change))
-        return false;
-    if (header.code == LVN_ITEMCHANGING) {
-        result = form_.Context().Washing ? TRUE : FALSE;  // a run keeps the marks where they are
-    } else if (change.iItem >= 0) {
-        bool checked = (change.uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
-        model_.SetChecked(static_cast<std::size_t>(change.iItem), checked);
-    }
-    return true;
+    return list_.OnNotify(
+        header, result, [this](int) { return form_.Context().Washing; },  // marks stay in a run
+        [this](int line, bool checked) {
+            model_.SetChecked(static_cast<std::size_t>(line), checked);
+        });
 }

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include "lists/startup_programs.h"
+#include "ui/check_list.h"
 
 class TMainForm;
 
 class StartupMonitorTab {
   public:
     explicit StartupMonitorTab(TMainForm& form) : form_(form) {}
-    void SetList(HWND list) { list_ = list; }
+    void SetList(HWND list) { list_.SetList(list); }
 
     // The list is found again. Ignored during a wash.
     void StartupMonitorPageClick();
@@ -23,7 +24,6 @@ class StartupMonitorTab {
     void ShowItems();
 
     TMainForm& form_;
-    HWND list_ = nullptr;
+    ui::CheckList list_;
     StartupProgramsList model_;
-    bool settingChecks_ = false;  // check marks set by the program, not clicked
 };
