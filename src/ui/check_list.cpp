@@ -42,8 +42,7 @@ bool CheckList::OnNotify(const NMHDR& header, LRESULT& result,
     if (header.code == LVN_ITEMCHANGING)
         result = locked(change.iItem) ? TRUE : FALSE;
     else if (change.iItem >= 0)
-        clicked(change.iItem,
-                (change.uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2));
+        clicked(change.iItem, (change.uNewState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2));
     return true;
 }
 
