@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/module_exports.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -22,14 +23,6 @@ struct FoundStream {
 using FindFirstStream = HANDLE(WINAPI*)(LPCWSTR, int, LPVOID, DWORD);
 using FindNextStream = BOOL(WINAPI*)(HANDLE, LPVOID);
 
-template <typename Function>
-Function Kernel32(const char* name) {
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    return kernel
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(kernel, name)))
-               : nullptr;
-}
-
 bool NoStreamsAnswer(DWORD error) {
     return error == ERROR_HANDLE_EOF || error == ERROR_INVALID_PARAMETER ||
            error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED;
@@ -40,8 +33,8 @@ bool NoStreamsAnswer(DWORD error) {
 std::optional<std::vector<std::string>> AlternateStreamNames(const std::string& path) {
     if (TestSource())
         return TestSource()(path);
-    static const auto first = Kernel32<FindFirstStream>("FindFirstStreamW");
-    static const auto next = Kernel32<FindNextStream>("FindNextStreamW");
+    static const auto first = LoadedExport<FindFirstStream>(L"kernel32.dll", "FindFirstStreamW");
+    static const auto next = LoadedExport<FindNextStream>(L"kernel32.dll", "FindNextStreamW");
     if (!first || !next)
         return std::nullopt;
     FoundStream found{};

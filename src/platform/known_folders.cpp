@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "platform/paths.h"
+#include "platform/module_exports.h"
 #include "platform/system.h"
 #include "platform/text.h"
 
@@ -39,10 +40,7 @@ std::string UserProfileFolder() {
 
 std::string SystemWow64Folder() {
     using GetFolder = UINT(WINAPI*)(LPWSTR, UINT);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto get = kernel ? reinterpret_cast<GetFolder>(reinterpret_cast<void*>(
-                            GetProcAddress(kernel, "GetSystemWow64DirectoryW")))
-                      : nullptr;
+    auto get = LoadedExport<GetFolder>(L"kernel32.dll", "GetSystemWow64DirectoryW");
     if (!get)
         return {};  // older systems: no such folder
     std::wstring folder = Filled(

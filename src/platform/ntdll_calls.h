@@ -3,6 +3,8 @@
 // not declared by every SDK, so they are looked up at run time.
 #include <windows.h>
 
+#include "platform/module_exports.h"
+
 namespace platform::ntdll {
 
 struct IoStatus {
@@ -19,10 +21,7 @@ using SetInformationFile = LONG(WINAPI*)(HANDLE, IoStatus*, void*, ULONG, int);
 // The ntdll export `name` as a `Function`, or null where there is none.
 template <typename Function>
 Function Find(const char* name) {
-    HMODULE module = GetModuleHandleW(L"ntdll.dll");
-    return module
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
+    return LoadedExport<Function>(L"ntdll.dll", name);
 }
 
 inline QueryInformationFile QueryInformation() {

@@ -5,6 +5,7 @@
 #include <pstore.h>
 
 #include "platform/text.h"
+#include "platform/module_exports.h"
 
 namespace platform {
 
@@ -28,8 +29,7 @@ CreateInstanceFn CreateInstance() {
         library = CoLoadLibrary(const_cast<LPOLESTR>(L"PSTOREC.DLL"), TRUE);
     if (reinterpret_cast<UINT_PTR>(library) < 32)
         return nullptr;
-    return reinterpret_cast<CreateInstanceFn>(
-        reinterpret_cast<void*>(GetProcAddress(library, "PStoreCreateInstance")));
+    return ExportOf<CreateInstanceFn>(library, "PStoreCreateInstance");
 }
 
 IPStore* Store(void* p) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/paths.h"
+#include "platform/module_exports.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -21,10 +22,7 @@ std::optional<bool>& Wow64Override() {
 // IsWow64Process is looked up, not imported: Windows XP before Service Pack 2 lacks it.
 bool AskIsWow64() {
     using IsWow64Function = BOOL(WINAPI*)(HANDLE, PBOOL);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto isWow64 = kernel ? reinterpret_cast<IsWow64Function>(
-                                reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")))
-                          : nullptr;
+    auto isWow64 = LoadedExport<IsWow64Function>(L"kernel32.dll", "IsWow64Process");
     BOOL wow64 = FALSE;
     return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }

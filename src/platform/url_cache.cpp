@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/handles.h"
+#include "platform/module_exports.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -18,11 +19,6 @@ using FindFirstFn = decltype(&::FindFirstUrlCacheEntryW);
 using FindNextFn = decltype(&::FindNextUrlCacheEntryW);
 using FindCloseFn = decltype(&::FindCloseUrlCache);
 using DeleteFn = decltype(&::DeleteUrlCacheEntryW);
-
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 std::uint64_t FileTimeValue(const FILETIME& time) {
     return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
@@ -113,12 +109,12 @@ UrlCache::UrlCache() {
             return;
     auto lib = std::make_unique<Library>();
     HMODULE m = module.Get();
-    lib->findFirstEx = Lookup<FindFirstExFn>(m, "FindFirstUrlCacheEntryExW");
-    lib->findNextEx = Lookup<FindNextExFn>(m, "FindNextUrlCacheEntryExW");
-    lib->findFirst = Lookup<FindFirstFn>(m, "FindFirstUrlCacheEntryW");
-    lib->findNext = Lookup<FindNextFn>(m, "FindNextUrlCacheEntryW");
-    lib->findClose = Lookup<FindCloseFn>(m, "FindCloseUrlCache");
-    lib->deleteEntry = Lookup<DeleteFn>(m, "DeleteUrlCacheEntryW");
+    lib->findFirstEx = ExportOf<FindFirstExFn>(m, "FindFirstUrlCacheEntryExW");
+    lib->findNextEx = ExportOf<FindNextExFn>(m, "FindNextUrlCacheEntryExW");
+    lib->findFirst = ExportOf<FindFirstFn>(m, "FindFirstUrlCacheEntryW");
+    lib->findNext = ExportOf<FindNextFn>(m, "FindNextUrlCacheEntryW");
+    lib->findClose = ExportOf<FindCloseFn>(m, "FindCloseUrlCache");
+    lib->deleteEntry = ExportOf<DeleteFn>(m, "DeleteUrlCacheEntryW");
     if (!lib->findFirstEx || !lib->findNextEx || !lib->findFirst || !lib->findNext ||
         !lib->findClose || !lib->deleteEntry)
         return;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "platform/module_exports.h"
+
 namespace platform {
 
 std::uint64_t ExtendTickCount(std::uint32_t now, std::uint64_t& last) {
@@ -55,10 +57,7 @@ namespace platform {
 namespace {
 
 unsigned long long __stdcall FirstTickCount64() {
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto found = kernel ? reinterpret_cast<TickCount64Function>(
-                              reinterpret_cast<void*>(GetProcAddress(kernel, "GetTickCount64")))
-                        : nullptr;
+    auto found = LoadedExport<TickCount64Function>(L"kernel32.dll", "GetTickCount64");
     TickCount64Function chosen = ChooseTickCount64(found);
     __atomic_store_n(&tidewellTickCount64Slot, chosen, __ATOMIC_RELEASE);
     return chosen();

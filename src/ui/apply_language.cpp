@@ -138,52 +138,56 @@ BOOL CALLBACK ApplyToChild(HWND child, LPARAM pass) {
     return TRUE;
 }
 
+// Calls `use` with the texts of `windowName` in the language; nothing happens when the file or
+// the language is missing.
+template <typename Use>
+void WithLanguageTable(const std::string& windowName, const LanguageChoice& language, Use use) {
+    TGBObject db;
+    if (!OpenTableDatabase(db, language.FileName))
+        return;
+    LanguageTable table(db, windowName, language.LngID);
+    if (table.IsValid())
+        use(table);
+}
+
 }  // namespace
 
 void ApplyLanguage(HWND window, const std::string& windowName, const LanguageChoice& language,
                    const HintSetter& setHint, int windowTag) {
-    TGBObject db;
-    if (!window || !OpenTableDatabase(db, language.FileName))
+    if (!window)
         return;
-    LanguageTable table(db, windowName, language.LngID);
-    if (!table.IsValid())
-        return;
-    Pass pass{table, setHint};
-    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) {
-        ApplyToControl(window, pass);
-        return;
-    }
-    if (windowTag >= 1)
-        if (int row = table.RowOfTag(windowTag); row >= 1)
-            SetWindowTextW(window, platform::Utf8ToWide(table.Caption(row)).c_str());
-    EnumChildWindows(window, ApplyToChild, reinterpret_cast<LPARAM>(&pass));
+    WithLanguageTable(windowName, language, [&](const LanguageTable& table) {
+        Pass pass{table, setHint};
+        if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) {
+            ApplyToControl(window, pass);
+            return;
+        }
+        if (windowTag >= 1)
+            if (int row = table.RowOfTag(windowTag); row >= 1)
+                SetWindowTextW(window, platform::Utf8ToWide(table.Caption(row)).c_str());
+        EnumChildWindows(window, ApplyToChild, reinterpret_cast<LPARAM>(&pass));
+    });
 }
 
 void ApplyLanguageTo(const std::vector<HWND>& controls, const std::string& windowName,
                      const LanguageChoice& language, const HintSetter& setHint) {
-    TGBObject db;
-    if (controls.empty() || !OpenTableDatabase(db, language.FileName))
+    if (controls.empty())
         return;
-    LanguageTable table(db, windowName, language.LngID);
-    if (!table.IsValid())
-        return;
-    Pass pass{table, setHint};
-    for (HWND control : controls)
-        ApplyToControl(control, pass);
+    WithLanguageTable(windowName, language, [&](const LanguageTable& table) {
+        Pass pass{table, setHint};
+        for (HWND control : controls)
+            ApplyToControl(control, pass);
+    });
 }
 
 std::vector<std::string> LanguageItems(const std::string& windowName,
                                        const LanguageChoice& language, int tag,
                                        std::vector<std::string> items) {
-    TGBObject db;
-    if (!OpenTableDatabase(db, language.FileName))
-        return items;
-    LanguageTable table(db, windowName, language.LngID);
-    if (!table.IsValid())
-        return items;
-    std::vector<std::string> texts = table.Items(tag, items.size());
-    for (std::size_t i = 0; i < texts.size() && i < items.size(); ++i)
-        items[i] = texts[i];
+    WithLanguageTable(windowName, language, [&](const LanguageTable& table) {
+        std::vector<std::string> texts = table.Items(tag, items.size());
+        for (std::size_t i = 0; i < texts.size() && i < items.size(); ++i)
+            items[i] = texts[i];
+    });
     return items;
 }
 
